@@ -1,0 +1,1 @@
+// Anchor of the screens library; each screen adds its own sources.

@@ -1,0 +1,235 @@
+// The value rules: reading field text, writing numbers, integer and currency
+// conversions, and the checked arithmetic helpers.
+#include "model/values.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <cmath>
+#include <string>
+
+using namespace model;
+
+namespace {
+
+struct ValCase {
+    const char* text;
+    double expected;
+};
+
+class ValTest : public ::testing::TestWithParam<ValCase> {};
+
+TEST_P(ValTest, ReadsLongestNumericPrefix)
+{
+    EXPECT_EQ(Val(GetParam().text), GetParam().expected) << "Val(\"" << GetParam().text << "\")";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ValTest,
+    ::testing::Values(
+        // the documented examples
+        ValCase{"", 0}, ValCase{"abc", 0}, ValCase{".5", 0.5}, ValCase{"5.", 5}, ValCase{"1e2", 100},
+        ValCase{"2,5", 2}, ValCase{" 3 4 ", 34},
+        // blanks, tabs and line feeds anywhere are dropped
+        ValCase{"1 2", 12}, ValCase{"\t1\n2 .5", 12.5}, ValCase{"- 3", -3},
+        // signs, exponents with E or D in either case
+        ValCase{"-2.5", -2.5}, ValCase{"+7", 7}, ValCase{"1D3", 1000}, ValCase{"1d-2", 0.01},
+        ValCase{"2.5E+1", 25}, ValCase{"1e", 1}, ValCase{"1e+", 1}, ValCase{"3ex", 3},
+        // stop at the first character that does not fit
+        ValCase{"12abc", 12}, ValCase{"1.2.3", 1.2}, ValCase{"0.775  ", 0.775}, ValCase{"-", 0},
+        ValCase{".", 0}, ValCase{"-.5", -0.5}, ValCase{"1,000.5", 1}, ValCase{"３", 0},
+        // hexadecimal and octal
+        ValCase{"&H10", 16}, ValCase{"&hff", 255}, ValCase{"&HFFFF", 65535}, ValCase{"&O17", 15},
+        ValCase{"&o779", 63}, ValCase{"&H", 0}, ValCase{"&HG", 0}, ValCase{"&12", 0},
+        // tiny exponents underflow to zero instead of failing
+        ValCase{"1e-400", 0}, ValCase{"1e-99999999999", 0}));
+
+TEST(Val, NumbersBeyondDoubleRangeAreOverflows)
+{
+    for (const char* t : {"1e309", "-1e309", "1D400", "1e99999999999"}) {
+        try {
+            Val(t);
+            ADD_FAILURE() << t << " read without failure";
+        } catch (const CalcError& e) {
+            EXPECT_EQ(e.kind(), FailureKind::FloatOverflow) << t;
+        }
+    }
+    EXPECT_EQ(Val(std::string(400, '0') + "1"), 1);
+}
+
+TEST(Val, LongDigitStringsReadCorrectlyRounded)
+{
+    EXPECT_EQ(Val("0." + std::string(5000, '3')), 1.0 / 3.0);
+    EXPECT_EQ(Val(std::string(300, '9')), 1e300);
+}
+
+void expectFailure(FailureKind kind, auto&& f, const std::string& what)
+{
+    try {
+        f();
+        ADD_FAILURE() << what << ": no failure";
+    } catch (const CalcError& e) {
+        EXPECT_EQ(e.kind(), kind) << what << ": " << e.what();
+    }
+}
+
+TEST(StrictReading, AcceptsWholeNumbersInThePrcLocale)
+{
+    EXPECT_EQ(CDbl("400"), 400);
+    EXPECT_EQ(CDbl("  3.5  "), 3.5);
+    EXPECT_EQ(CDbl("-0.25"), -0.25);
+    EXPECT_EQ(CDbl("+2"), 2);
+    EXPECT_EQ(CDbl(".5"), 0.5);
+    EXPECT_EQ(CDbl("5."), 5);
+    EXPECT_EQ(CDbl("1e3"), 1000);
+    EXPECT_EQ(CDbl("1D-1"), 0.1);
+    // thousands separators in groups of three
+    EXPECT_EQ(CDbl("1,000"), 1000);
+    EXPECT_EQ(CDbl("12,345,678.5"), 12345678.5);
+    EXPECT_EQ(CSng("22.7"), 22.7f);
+}
+
+TEST(StrictReading, RejectsAnythingElseAsInvalidEntry)
+{
+    for (const char* t : {"", " ", "abc", "1 2", "1,5", "1,00", "1,0000", ",100", "12a", "1e", "1e+", "&H10",
+                          "--1", ".", "-", "1.2.3", "３", "NaN", "inf", "1,000,00", "1000,000"}) {
+        expectFailure(FailureKind::InvalidEntry, [&] { CDbl(t); }, std::string("CDbl(\"") + t + "\")");
+        expectFailure(FailureKind::InvalidEntry, [&] { CSng(t); }, std::string("CSng(\"") + t + "\")");
+    }
+}
+
+TEST(StrictReading, OutOfRangeIsOverflow)
+{
+    expectFailure(FailureKind::FloatOverflow, [] { CDbl("1e309"); }, "CDbl 1e309");
+    expectFailure(FailureKind::FloatOverflow, [] { CSng("1e39"); }, "CSng 1e39");
+    expectFailure(FailureKind::FloatOverflow, [] { CSng("-3.5e38"); }, "CSng -3.5e38");
+    EXPECT_EQ(CSng("3.4e38"), 3.4e38f);
+}
+
+TEST(CStr, DoublePrecisionShowsFifteenDigits)
+{
+    EXPECT_EQ(CStr(1.0 / 3.0), "0.333333333333333");
+    EXPECT_EQ(CStr(2.0 / 3.0), "0.666666666666667");
+    EXPECT_EQ(CStr(60.0), "60");
+    EXPECT_EQ(CStr(0.50), "0.5");
+    EXPECT_EQ(CStr(0.775), "0.775");
+    EXPECT_EQ(CStr(-0.4), "-0.4");
+    EXPECT_EQ(CStr(-12.5), "-12.5");
+    EXPECT_EQ(CStr(0.4 + 0.1 * 2), "0.6");
+    EXPECT_EQ(CStr(0.0), "0");
+    EXPECT_EQ(CStr(-0.0), "0");
+    EXPECT_EQ(CStr(123456789012345.0), "123456789012345");
+    EXPECT_EQ(CStr(0.0001), "0.0001");
+}
+
+TEST(CStr, SinglePrecisionShowsSevenDigits)
+{
+    EXPECT_EQ(CStr(1.0f / 3.0f), "0.3333333");
+    EXPECT_EQ(CStr(22.7f), "22.7");
+    EXPECT_EQ(CStr(800.65f), "800.65");
+    EXPECT_EQ(CStr(sng(0.1f * 3)), "0.3");
+    EXPECT_EQ(CStr(6.84f), "6.84");
+    EXPECT_EQ(CStr(1234567.0f), "1234567");
+    EXPECT_EQ(CStr(-0.5f), "-0.5");
+}
+
+TEST(CStr, ExponentNotationOnlyBeyondTheDigitsShown)
+{
+    EXPECT_EQ(CStr(1e15), "1E+15");
+    EXPECT_EQ(CStr(1.5e300), "1.5E+300");
+    EXPECT_EQ(CStr(0.00001), "1E-05");
+    EXPECT_EQ(CStr(12345678.0f), "1.234568E+07");
+    EXPECT_EQ(CStr(-2.5e-7), "-2.5E-07");
+}
+
+TEST(CStr, IntegersAndCurrency)
+{
+    EXPECT_EQ(CStr(std::int16_t{-32768}), "-32768");
+    EXPECT_EQ(CStr(12), "12");
+    EXPECT_EQ(CStr(CCur(1.04)), "1.04");
+    EXPECT_EQ(CStr(CCur(24)), "24");
+    EXPECT_EQ(CStr(CCur(-0.5)), "-0.5");
+    EXPECT_EQ(CStr(CCur(0.00004)), "0");
+    EXPECT_EQ(CStr(CCur(1.23456)), "1.2346");
+    EXPECT_EQ(CStr(Currency::fromScaled(INT64_MIN)), "-922337203685477.5808");
+}
+
+TEST(Str, ListItemTexts)
+{
+    EXPECT_EQ(Str(0.4), " .4");
+    EXPECT_EQ(Str(12.0), " 12");
+    EXPECT_EQ(Str(-0.4), "-.4");
+    EXPECT_EQ(Str(1.15), " 1.15");
+    EXPECT_EQ(Str(0.0), " 0");
+    EXPECT_EQ(Str(0.4 + 0.1 * 2), " .6");
+    EXPECT_EQ(Str(1.1 + 0.05 * 1), " 1.15");
+    EXPECT_EQ(Str(0.25f), " .25");
+    EXPECT_EQ(Str(5), " 5");
+    EXPECT_EQ(Str(-3), "-3");
+}
+
+TEST(IntAndCInt, RoundingRules)
+{
+    EXPECT_EQ(Int(2.7L), 2);
+    EXPECT_EQ(Int(-2.5L), -3);
+    EXPECT_EQ(Int(-0.5L), -1);
+    EXPECT_EQ(Int(3.0L), 3);
+    EXPECT_EQ(CInt(0.5L), 0);
+    EXPECT_EQ(CInt(1.5L), 2);
+    EXPECT_EQ(CInt(2.5L), 2);
+    EXPECT_EQ(CInt(3.5L), 4);
+    EXPECT_EQ(CInt(-2.5L), -2);
+    EXPECT_EQ(CInt(-0.4L), 0);
+    EXPECT_EQ(CInt(32767.4L), 32767);
+    EXPECT_EQ(CInt(-32768.5L), -32768);
+    expectFailure(FailureKind::IntegerOverflow, [] { CInt(32767.5L); }, "CInt(32767.5)");
+    expectFailure(FailureKind::IntegerOverflow, [] { CInt(-32769.0L); }, "CInt(-32769)");
+    expectFailure(FailureKind::IntegerOverflow, [] { CInt(1e10L); }, "CInt(1e10)");
+    expectFailure(FailureKind::IntegerOverflow, [] { CInt(1e300L); }, "CInt(1e300)");
+}
+
+TEST(Currency, RangeAndArithmetic)
+{
+    EXPECT_EQ(CCur(2.5L).scaled(), 25000);
+    EXPECT_EQ((CCur(1.5L) + CCur(2.25L)).scaled(), 37500);
+    EXPECT_EQ((CCur(1.5L) * CCur(0.3L)).scaled(), 4500);
+    EXPECT_EQ((CCur(0.0001L) * CCur(0.5L)).scaled(), 0);  // 0.00005 -> even
+    EXPECT_EQ((CCur(0.0003L) * CCur(0.5L)).scaled(), 2);  // 0.00015 -> even
+    expectFailure(FailureKind::CurrencyOverflow, [] { CCur(1e15L); }, "CCur(1e15)");
+    EXPECT_EQ(CCur(922337203685477.0L).scaled(), 9223372036854770000LL);
+    expectFailure(FailureKind::CurrencyOverflow, [] { CCur(9e14L) + CCur(9e14L); }, "currency sum");
+    expectFailure(FailureKind::CurrencyOverflow, [] { CCur(9e14L) * CCur(10.0L); }, "currency product");
+}
+
+TEST(StoringAndArithmetic, StoresRoundOnceAndCheckRange)
+{
+    // an extended product rounded straight to single precision
+    EXPECT_EQ(sng(0.1L * 3), 0.3f);
+    expectFailure(FailureKind::FloatOverflow, [] { sng(1e39L); }, "sng(1e39)");
+    expectFailure(FailureKind::FloatOverflow, [] { dbl(1e309L); }, "dbl(1e309)");
+    EXPECT_EQ(i16(32767), 32767);
+    expectFailure(FailureKind::IntegerOverflow, [] { i16(32768); }, "i16(32768)");
+    expectFailure(FailureKind::DivisionByZero, [] { quot(1, 0); }, "1/0");
+    expectFailure(FailureKind::DivisionByZero, [] { quot(0, 0); }, "0/0");
+    expectFailure(FailureKind::NegativeSqrt, [] { sqr(-1); }, "sqr(-1)");
+    EXPECT_EQ(sqr(0), 0);
+    EXPECT_EQ(power(-2, 3), -8);
+    expectFailure(FailureKind::NegativePower, [] { power(-2, 1.85L); }, "(-2)^1.85");
+    expectFailure(FailureKind::DivisionByZero, [] { power(0, -4.87L); }, "0^-4.87");
+    expectFailure(FailureKind::FloatOverflow, [] { power(10, 1e6L); }, "10^1e6");
+}
+
+TEST(StoringAndArithmetic, CutTruncatesDownwardByDecimals)
+{
+    EXPECT_EQ(dbl(cut(1.3153L, 2)), 1.31);
+    EXPECT_EQ(dbl(cut(0.309L, 2)), 0.3);
+    EXPECT_EQ(CStr(dbl(cut(66.105L, 1))), "66.1");
+    EXPECT_EQ(CStr(dbl(cut(-0.001L, 2))), "-0.01");
+    EXPECT_EQ(CStr(dbl(cut(0.02993L, 4))), "0.0299");
+    // the extended product 1.4 x 3.6 x 100 lies just below 504, the double one just above
+    const ext flow = 1.4;
+    EXPECT_EQ(CStr(dbl(Int(flow * 3.6 * 100) * 0.01)), "5.03");
+    EXPECT_EQ(CStr(std::floor(1.4 * 3.6 * 100) * 0.01), "5.04");
+}
+
+} // namespace
