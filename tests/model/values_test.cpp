@@ -183,6 +183,7 @@ TEST(IntAndCInt, RoundingRules)
     EXPECT_EQ(CInt(-0.4L), 0);
     EXPECT_EQ(CInt(32767.4L), 32767);
     EXPECT_EQ(CInt(-32768.5L), -32768);
+    EXPECT_EQ(CInt(-32767.5L), -32768); // half to the even neighbour, still in range
     expectFailure(FailureKind::IntegerOverflow, [] { CInt(32767.5L); }, "CInt(32767.5)");
     expectFailure(FailureKind::IntegerOverflow, [] { CInt(-32769.0L); }, "CInt(-32769)");
     expectFailure(FailureKind::IntegerOverflow, [] { CInt(1e10L); }, "CInt(1e10)");
