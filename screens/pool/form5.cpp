@@ -36,16 +36,20 @@ Form5::Form5(App& app) : Screen(app, "Form5")
 
     // field widths: numbers are short, the class and collector names are not
     for (auto* t : {&Text1_0, &Text1_1, &Text1_2, &Text1_3, &Text1_4, &Text2_0, &Text2_1, &Text4_0, &Text4_1,
-                    &Text8_0, &Text8_1, &Text9_0, &Text9_1, &Text9_2, &Text9_3, &Text10, &Text3, &Text5})
+                    &Text8_0, &Text8_1, &Text9_1, &Text9_2, &Text9_3, &Text3, &Text5})
         t->size(1200);
     Text7.forEach([](std::int16_t, TextBox& t) { t.size(1200); });
     for (std::int16_t k = 4; k <= 11; ++k) Text9(k).size(1200);
-    for (auto* c : {&Combo1, &Combo2, &Combo3, &Combo5, &Combo6, &Combo7, &Combo8, &Combo9, &Combo10, &Combo11,
+    for (auto* c : {&Combo1, &Combo2, &Combo3, &Combo5, &Combo6, &Combo7, &Combo9, &Combo10, &Combo11,
                     &Combo13, &Combo14})
         c->size(1200);
     Combo4.size(2700);
     Combo12.size(2100);
+    // the heat source's model and capacity share their cells with the boiler's
+    Combo8.size(1500);
     Combo15.size(1500);
+    Text9(0).size(1500);
+    Text10.size(1500);
 
     Combo8.pos(modelLeft, modelTop);
     Text9(0).pos(capacityLeft, capacityTop);

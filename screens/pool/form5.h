@@ -204,7 +204,7 @@ private:
     // collector
     Frame Frame11{*this, "Frame11", in(Picture5, 2, 0), "集热器参数"};
     Label& Label9_7 = Label9.add(7, in(Frame11, 0, 0), "集热器类型");
-    ComboBox Combo12{*this, "Combo12", in(Frame11, 0, 1)};
+    ComboBox Combo12{*this, "Combo12", in(Frame11, 0, 1, 1, 2)};
     Label& Label9_8 = Label9.add(8, in(Frame11, 1, 0), "集热器年效率η");
     TextBox& Text9_2 = Text9.add(2, in(Frame11, 1, 1));
     Label& Label9_13 = Label9.add(13, in(Frame11, 1, 2), "%");

@@ -47,7 +47,7 @@ void Form5::Command1_Click()
     // from the three losses themselves, not from the stored P1; the value
     // goes through its own text before it is cut to hundredths
     const double ΔT = dbl(quot(ext(Qt) + Qs + Qf, ext(qc) * 4186.8 * 0.2));
-    Text7(4).setText(CStr(dbl(Int(ext(CDbl(CStr(ΔT))) * 100) * 0.01)));
+    Text7(4).setText(CStr(dbl(cut(CDbl(CStr(ΔT)), 2))));
 }
 
 // Heat pumps for the first heating at the capacity of one unit.
@@ -56,7 +56,7 @@ void Form5::Command2_Click()
     const float P2 = sng(Val(Text7(9).text()));
     const float Q1 = sng(Val(Text8(0).text()));
     const float N = sng(quot(P2, Q1));
-    Text8(1).setText(CStr(dbl(Int(ext(N) * 10) * 0.1)));
+    Text8(1).setText(CStr(dbl(cut(N, 1))));
 }
 
 } // namespace screens

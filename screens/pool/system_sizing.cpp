@@ -31,10 +31,12 @@ struct Form5::Sizing {
 
 namespace {
 
-std::string cut2(float x) { return CStr(dbl(Int(ext(x) * 100) * 0.01)); }
-std::string cut1(float x) { return CStr(dbl(Int(ext(x) * 10) * 0.1)); }
-std::string tenths(ext x) { return CStr(dbl(Int(x) * 0.1)); } // x already holds ten times the count
+// Results cut to hundredths, to tenths, to whole square metres.
+std::string cut2(ext x) { return CStr(dbl(cut(x, 2))); }
+std::string cut1(ext x) { return CStr(dbl(cut(x, 1))); }
 std::string whole(float x) { return CStr(sng(Int(x))); }
+// A count formed as ten times itself (P1 × 10 / Q1), cut to tenths.
+std::string tenths(ext x) { return CStr(dbl(Int(x) * 0.1)); }
 
 float num(const Control& field) { return sng(Val(field.text())); }
 
@@ -103,7 +105,7 @@ void Form5::Command3_Click()
         const float F1b = s.F1b(N);
         const float Qj = s.Qj(s.hs);
         const float F1s = s.F1s(Qj);
-        Text9(6).setText(CStr(dbl(Int((ext(F1s) + F1b) * 100) * 0.01)));
+        Text9(6).setText(cut2(ext(F1s) + F1b));
         if (s.P1 != 0) {
             const float Ac0 = s.Ac0(η);
             Text9(4).setText(whole(s.Ac(Ac0, F1s))); // the collectors sized on the solar share only
@@ -148,7 +150,7 @@ void Form5::Command4_Click()
             else Text9(9).setText(tenths(quot(ext(s.P1) * 10, s.Qb)));
             const float F1b = s.F1b(N);
             const float F1s = s.F1s(s.Qj(hs_));
-            Text9(10).setText(CStr(dbl(Int((ext(F1s) + F1b) * 100) * 0.01)));
+            Text9(10).setText(cut2(ext(F1s) + F1b));
             // the pump flow is written here too, as on every other path
             Text9(11).setText(CStr(s.pump()));
         } else {
