@@ -18,12 +18,14 @@ constexpr Header kHeaders[] = {
 };
 
 constexpr int kField = 1100;   // width hint of a field, twips
-constexpr int kCell = 1300;    // width hint of a segment-table cell
+constexpr int kCell = 1700;    // width hint of a segment-table cell
 
 } // namespace
 
 Form2::Form2(App& app) : Screen(app, "Form2")
 {
+    Picture2.noBorder();
+
     // pipe material: two materials without size data are disabled
     Option1.add(0, in(Frame4, 0, 0), "镀锌钢管");
     Option1.add(1, in(Frame4, 0, 1), "PPR管").setValue(true);

@@ -22,16 +22,17 @@ public:
     // Segments of the collecting pipe the table has rows for.
     static constexpr int kSegments = 20;
 
-    // --- left: pipe material, collector lookup, main pipe
-    Frame Frame4{*this, "Frame4", at(0, 0), "管材"};
+    // --- left: pipe material, collector lookup, main pipe, stacked
+    PictureBox Picture2{*this, "Picture2", at(0, 0)};
+    Frame Frame4{*this, "Frame4", in(Picture2, 0, 0), "管材"};
     ControlArray<OptionButton> Option1{*this, "Option1"};
 
-    Frame Frame7{*this, "Frame7", at(1, 0), "集热器流量及阻力查询"};
+    Frame Frame7{*this, "Frame7", in(Picture2, 1, 0), "集热器流量及阻力查询"};
     ControlArray<Label> Label3{*this, "Label3"};
     ComboBox Combo2{*this, "Combo2", in(Frame7, 0, 1, 1, 2)};
     ControlArray<TextBox> Text8{*this, "Text8"};
 
-    Frame Frame8{*this, "Frame8", at(2, 0), "主管道水力计算模块"};
+    Frame Frame8{*this, "Frame8", in(Picture2, 2, 0), "主管道水力计算模块"};
     ControlArray<TextBox> Text9{*this, "Text9"};
     CommandButton Command3{*this, "Command3", in(Frame8, 2, 0), "计算"};
     CommandButton Command4{*this, "Command4", in(Frame8, 2, 1), "计算归0!"};
@@ -40,7 +41,7 @@ public:
                  "所需管径超过该管材的最大规格，未选出管径；管径与沿程阻力仍为原值。"};
 
     // --- right: one collector array and its segment table
-    Frame Frame5{*this, "Frame5", at(0, 1, 4, 1)};
+    Frame Frame5{*this, "Frame5", at(0, 1)};
     ControlArray<Label> Label2{*this, "Label2"};
     Frame Frame1{*this, "Frame1", in(Frame5, 1, 0, 1, 2), "集热器单阵参数"};
     ControlArray<Label> Label1{*this, "Label1"};
@@ -65,10 +66,10 @@ public:
     ControlArray<TextBox> Text6{*this, "Text6"};
 
     // --- hidden data: row captions and segment numbers, the size table
-    Frame Frame3{*this, "Frame3", at(4, 0)};
+    Frame Frame3{*this, "Frame3", at(1, 0)};
     ControlArray<TextBox> text50{*this, "text50"};
     ControlArray<TextBox> text51{*this, "text51"};
-    Frame Frame6{*this, "Frame6", at(5, 0)};
+    Frame Frame6{*this, "Frame6", at(2, 0)};
     ControlArray<TextBox> Text30{*this, "Text30"};   // inner diameters, mm
     ControlArray<TextBox> Text31{*this, "Text31"};   // size labels
 
