@@ -15,7 +15,6 @@ using hydraulics::unitLoss;
 
 void Form2::Command1_Click()
 {
-    // one collector: 0.04 L/s and 3.2 kPa
     const std::int16_t rows = CInt(Val(Text7(0).text()));
     const std::int16_t columns = CInt(Val(Text7(1).text()));
     std::array<float, 10> D{};                 // inner diameters, mm
@@ -24,14 +23,14 @@ void Form2::Command1_Click()
     for (i = 0; i <= 19; ++i) L[i] = sng(Val(Text4(i).text()));
 
     // The table has a row for 0 ... 20 collector rows only: any other count
-    // computes nothing and says so.
+    // computes nothing and says so; the results shown stay with their warnings.
     if (rows < 0 || rows > kSegments) {
-        Label5.Hide();
         Label4.Show();
         return;
     }
     Label4.Hide();
 
+    // one collector: 0.04 L/s and 3.2 kPa
     Text7(3).setText(CStr(dbl(ext(columns) * 0.04)));
     Text7(4).setText(CStr(dbl(ext(columns) * 3.2)));
     Text7(5).setText(CStr(dbl(ext(columns) * 0.04 * rows)));
