@@ -7,10 +7,11 @@ namespace screens {
 using namespace insulation;
 
 namespace {
-// Width hints, twips.
-constexpr int kNumber = 780;
+// Width hints, twips: each table column as wide as its header needs.
 constexpr int kField = 1000;
-constexpr int kText = 1200;
+constexpr int riserWidths[] = {930, 1080, 750, 840};
+constexpr int mainWidths[] = {930, 1080, 750, 1170, 1230};
+constexpr int quantityWidths[] = {930, 900, 1050, 1380, 1380, 990, 930, 600};
 } // namespace
 
 Form4::Form4(App& app) : Screen(app, "Form4")
@@ -21,8 +22,10 @@ Form4::Form4(App& app) : Screen(app, "Form4")
     var("i", i);
     var("j", j);
 
+    Command1.size(1500);
+    Command2.size(1500);
     Label7.fore(colors::red).pos(4560, 0);
-    Label9.fore(colors::red).pos(4560, 7800).hidden();
+    Label9.fore(colors::red).pos(4560, 7800).hidden();  // the calculation moves it up to the warning
     Text1.back(colors::pink).size(kField);
     for (Control* c : {&Combo3, &Combo1, &Combo4, &Combo2}) c->size(kField);
 
@@ -50,25 +53,25 @@ Form4::Form4(App& app) : Screen(app, "Form4")
     Label1.add(1, in(Frame4, 0, 0, 1, 4), "立管计算结果");
     static constexpr std::string_view riserHeads[] = {"管段编号", "层高h(mm)", "ΣNg", "De(mm)"};
     for (std::int16_t c = 0; c < 4; ++c)
-        Text4.add(c, in(Frame4, 1, c), std::string(riserHeads[c])).back(colors::grey).locked().size(kField);
+        Text4.add(c, in(Frame4, 1, c), std::string(riserHeads[c])).back(colors::grey).locked().size(riserWidths[c]);
     for (std::int16_t r = 0; r < kSegments; ++r) {
-        Text6.add(r, in(Frame4, r + 2, 0)).locked().size(kField);
-        Text7.add(r, in(Frame4, r + 2, 1), "3000").back(colors::yellow).size(kField);
-        Text8.add(r, in(Frame4, r + 2, 2)).locked().size(kField);
-        Text9.add(r, in(Frame4, r + 2, 3)).locked().size(kField);
+        Text6.add(r, in(Frame4, r + 2, 0)).locked().size(riserWidths[0]);
+        Text7.add(r, in(Frame4, r + 2, 1), "3000").back(colors::yellow).size(riserWidths[1]);
+        Text8.add(r, in(Frame4, r + 2, 2)).locked().size(riserWidths[2]);
+        Text9.add(r, in(Frame4, r + 2, 3)).locked().size(riserWidths[3]);
     }
 
     // main table
     Label1.add(2, in(Frame5, 0, 0, 1, 5), "横管计算结果");
     static constexpr std::string_view mainHeads[] = {"管段编号", "管长l(mm)", "ΣNg", "供水De(mm)", "回水DN(mm)"};
     for (std::int16_t c = 0; c < 5; ++c)
-        Text5.add(c, in(Frame5, 1, c), std::string(mainHeads[c])).back(colors::grey).locked().size(kField);
+        Text5.add(c, in(Frame5, 1, c), std::string(mainHeads[c])).back(colors::grey).locked().size(mainWidths[c]);
     for (std::int16_t r = 0; r < kSegments; ++r) {
-        Text10.add(r, in(Frame5, r + 2, 0)).locked().size(kField);
-        Text11.add(r, in(Frame5, r + 2, 1), "7200").back(colors::yellow).size(kField);
-        Text12.add(r, in(Frame5, r + 2, 2)).locked().size(kField);
-        Text13.add(r, in(Frame5, r + 2, 3)).locked().size(kField);
-        Text14.add(r, in(Frame5, r + 2, 4)).locked().size(kField);
+        Text10.add(r, in(Frame5, r + 2, 0)).locked().size(mainWidths[0]);
+        Text11.add(r, in(Frame5, r + 2, 1), "7200").back(colors::yellow).size(mainWidths[1]);
+        Text12.add(r, in(Frame5, r + 2, 2)).locked().size(mainWidths[2]);
+        Text13.add(r, in(Frame5, r + 2, 3)).locked().size(mainWidths[3]);
+        Text14.add(r, in(Frame5, r + 2, 4)).locked().size(mainWidths[4]);
     }
 
     // quantity table
@@ -79,16 +82,16 @@ Form4::Form4(App& app) : Screen(app, "Form4")
         Text24.add(c, in(Frame6, 1, c - 1), std::string(quantityHeads[c - 1]))
             .back(colors::lightGrey)
             .locked()
-            .size(c == 8 ? kNumber : kText);
+            .size(quantityWidths[c - 1]);
     for (std::int16_t k = 0; k < kSizes; ++k) {
-        Text16.add(k, in(Frame6, k + 2, 0)).locked().size(kText);
-        Text17.add(k, in(Frame6, k + 2, 1)).locked().size(kText);
-        Text18.add(k, in(Frame6, k + 2, 2)).locked().size(kText);
-        Text19.add(k, in(Frame6, k + 2, 3)).size(kText);  // the user may choose another thickness
-        Text20.add(k, in(Frame6, k + 2, 4)).locked().size(kText);
-        Text21.add(k, in(Frame6, k + 2, 5)).locked().size(kText);
-        Text22.add(k, in(Frame6, k + 2, 6)).locked().size(kText);
-        Text23.add(k, in(Frame6, k + 2, 7)).locked().size(kNumber);
+        Text16.add(k, in(Frame6, k + 2, 0)).locked().size(quantityWidths[0]);
+        Text17.add(k, in(Frame6, k + 2, 1)).locked().size(quantityWidths[1]);
+        Text18.add(k, in(Frame6, k + 2, 2)).locked().size(quantityWidths[2]);
+        Text19.add(k, in(Frame6, k + 2, 3)).size(quantityWidths[3]);  // the user may choose another thickness
+        Text20.add(k, in(Frame6, k + 2, 4)).locked().size(quantityWidths[4]);
+        Text21.add(k, in(Frame6, k + 2, 5)).locked().size(quantityWidths[5]);
+        Text22.add(k, in(Frame6, k + 2, 6)).locked().size(quantityWidths[6]);
+        Text23.add(k, in(Frame6, k + 2, 7)).locked().size(quantityWidths[7]);
     }
 
     for (std::int16_t k = 0; k < kSizes; ++k) {
