@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QStyleFactory>
 
@@ -20,6 +21,10 @@ void setUpApplication(QApplication& qa)
     qa.setFont(f);
     qa.setApplicationName("solar-calc");
     qa.setApplicationDisplayName("太阳能系统计算");
+    qa.setDesktopFileName("solar-calc");
+    QIcon icon;
+    for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/solar-calc-%1.png").arg(size));
+    qa.setWindowIcon(icon);
 }
 
 std::unique_ptr<Program> makeProgram()
