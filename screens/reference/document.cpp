@@ -4,12 +4,16 @@ namespace screens::doc {
 
 namespace {
 
+// CJK faces first where they draw every sign; DejaVu Sans before WenQuanYi
+// Micro Hei, whose ℃ is an empty glyph, so that the CJK text comes from
+// WenQuanYi and ℃, ≥, φ, ², η from DejaVu.
 constexpr std::string_view head =
     "<html><head><style>"
-    "body { font-family: \"WenQuanYi Micro Hei\", \"Noto Sans CJK SC\", \"Microsoft YaHei\", \"SimSun\", sans-serif;"
+    "body { font-family: \"Noto Sans CJK SC\", \"Source Han Sans SC\", \"DejaVu Sans\", \"WenQuanYi Micro Hei\","
+    " \"Microsoft YaHei\", sans-serif;"
     " font-size: 11pt; color: #000000; background-color: #ffffff; }"
     "h2 { font-size: 15pt; font-weight: bold; text-align: center; margin-top: 8px; margin-bottom: 10px; }"
-    "table { border-collapse: collapse; border-color: #606060; margin-left: auto; margin-right: auto; }"
+    "table { border-collapse: collapse; border-color: #606060; }"
     "th { background-color: #d9d9d9; font-weight: bold; text-align: center; vertical-align: middle; }"
     "td { vertical-align: middle; }"
     "p.note { font-size: 10pt; margin-top: 8px; }"
@@ -67,9 +71,11 @@ void HtmlDocument::paragraph(std::string_view text)
     body_ += "</p>";
 }
 
-void HtmlDocument::table(const std::vector<Row>& headRows, const std::vector<Row>& bodyRows, std::string_view align)
+void HtmlDocument::table(const std::vector<Row>& headRows, const std::vector<Row>& bodyRows, std::string_view align,
+                         int widthPercent)
 {
-    body_ += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" width=\"100%\">";
+    body_ += "<table border=\"1\" cellspacing=\"0\" cellpadding=\"6\" align=\"center\" width=\"" +
+             std::to_string(widthPercent) + "%\">";
     for (const Row& row : headRows) {
         body_ += "<tr>";
         for (const Cell& c : row) cell(body_, "th", c, nullptr);

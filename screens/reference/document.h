@@ -28,8 +28,11 @@ public:
     void paragraph(std::string_view text);
     // Head rows are header cells. A body cell is left-aligned where `align`
     // has an 'l' at its column and centred elsewhere ("cll" : the second and
-    // third columns hold text).
-    void table(const std::vector<Row>& head, const std::vector<Row>& body, std::string_view align = {});
+    // third columns hold text). A table narrower than the page is centred;
+    // a full-width one is 99 % wide, since the collapsed outer border of a
+    // 100 % table overflows the view by a pixel and brings up a scroll bar.
+    void table(const std::vector<Row>& head, const std::vector<Row>& body, std::string_view align = {},
+               int widthPercent = 99);
 
     std::string html() const;
 

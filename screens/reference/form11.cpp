@@ -65,7 +65,7 @@ std::string engineeringTankDocument()
     for (const EngineeringTank& t : engineeringTanks)
         body.push_back({{std::string(t.capacity)}, {std::string(t.foam)}, {std::string(t.clad)}});
     doc::HtmlDocument d("水箱技术参数表");
-    d.table({{{"容量(吨)", 2}, {"内胆尺寸 长×宽×高(mm)", 1, 2}}, {{"发泡水箱"}, {"彩包水箱"}}}, body);
+    d.table({{{"容量(吨)", 2}, {"内胆尺寸 长×宽×高(mm)", 1, 2}}, {{"发泡水箱"}, {"彩包水箱"}}}, body, {}, 70);
     d.paragraph("发泡水箱：不锈钢内胆，聚氨酯整体发泡保温层厚50mm；彩包水箱：不锈钢内胆，保温层外包彩钢板。"
                 "容量为有效容积，1吨按1m³计；外形尺寸约为内胆尺寸每边加保温层及外壳厚度。");
     d.paragraph(doc::typicalValuesNote);

@@ -12,7 +12,7 @@ using namespace model;
 
 // A document view fills the screen's area in the main window (about
 // 1300 x 600 pixels); a longer document scrolls inside its view.
-inline constexpr int documentWidth = 19200;
+inline constexpr int documentWidth = 20100;
 inline constexpr int documentHeight = 8700;
 
 // The documents, each as its screen shows it.
@@ -64,8 +64,8 @@ private:
     CommandButton Command1{*this, "Command1", at(0, 0), "工程型水箱技术参数"};
     CommandButton Command2{*this, "Command2", at(0, 1), "家用太阳能水箱技术参数"};
     // The two documents share one place; the tabs show one at a time.
-    Document OLE1{*this, "OLE1", at(1, 0, 1, 3)};
-    Document OLE2{*this, "OLE2", at(1, 0, 1, 3)};
+    Document OLE1{*this, "OLE1", at(1, 0, 1, 6)};
+    Document OLE2{*this, "OLE2", at(1, 0, 1, 6)};
 
     void Command1_Click();
     void Command2_Click();
