@@ -16,7 +16,7 @@ namespace {
 
 struct Collector {
     std::string_view name;
-    std::string_view specification;
+    std::string_view description;  // size and build, 规格
     std::string_view η0;
     std::string_view U;         // heat-loss coefficient, W/(m²·℃)
     std::string_view area;      // gross area, m²
@@ -42,7 +42,7 @@ std::string collectorDocument()
     std::vector<doc::Row> body;
     for (const Collector& c : collectors) {
         doc::Row row;
-        for (std::string_view v : {c.name, c.specification, c.η0, c.U, c.area, c.pressure, c.weight, c.flow, c.drop})
+        for (std::string_view v : {c.name, c.description, c.η0, c.U, c.area, c.pressure, c.weight, c.flow, c.drop})
             row.push_back({std::string(v)});
         body.push_back(std::move(row));
     }
