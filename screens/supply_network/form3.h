@@ -20,17 +20,17 @@ public:
 
 private:
     // --- left column: building class, pipe material, pump, notes
-    Frame Frame2_1{*this, "Frame2", 1, at(0, 0, 2, 1), "建筑物类别"};
+    Frame Frame2_1{*this, "Frame2", 1, at(0, 0, 3, 1), "建筑物类别"};
     ControlArray<OptionButton> Option1{*this, "Option1"};
     Label Label1_1{*this, "Label1", 1, in(Frame2_1, 4, 0), "综合楼建筑a值"};
     TextBox Text1{*this, "Text1", in(Frame2_1, 4, 1)};
 
-    Frame Frame4{*this, "Frame4", at(2, 0), "管材"};
+    Frame Frame4{*this, "Frame4", at(3, 0), "管材"};
     ControlArray<OptionButton> Option2{*this, "Option2"};
     Label Label5{*this, "Label5", in(Frame4, 5, 0), "管道海澄-威廉系数Ch"};
     TextBox Text2{*this, "Text2", in(Frame4, 5, 1)};
 
-    Frame Frame5{*this, "Frame5", at(3, 0, 3, 1), "水泵选型"};
+    Frame Frame5{*this, "Frame5", at(4, 0, 4, 1), "水泵选型"};
     CommandButton Command3{*this, "Command3", in(Frame5, 0, 0, 1, 3), "计   算"};
     Label Label11{*this, "Label11", in(Frame5, 1, 0), "管道沿程损失"};
     TextBox Text4{*this, "Text4", in(Frame5, 1, 1)};
@@ -47,7 +47,7 @@ private:
     TextBox Text29{*this, "Text29", in(Frame5, 5, 1)};
     Label Label16_3{*this, "Label16", 3, in(Frame5, 5, 2), "m3/h"};
 
-    Frame Frame3{*this, "Frame3", at(6, 0, 2, 1), "说明"};
+    Frame Frame3{*this, "Frame3", at(8, 0, 2, 1), "说明"};
     Label Label10{*this, "Label10", in(Frame3, 0, 0)};
 
     // --- riser section
@@ -60,7 +60,7 @@ private:
     Label Label3{*this, "Label3", in(Picture2, 0, 4), "层数"};
     TextBox Text5{*this, "Text5", in(Picture2, 0, 5)};
     CommandButton Command1{*this, "Command1", in(Picture2, 0, 6), "计      算"};
-    PictureBox Picture1{*this, "Picture1", at(2, 1)};
+    PictureBox Picture1{*this, "Picture1", at(2, 1, 2, 1)};
     ControlArray<TextBox> Text7{*this, "Text7"};     // header row
     ControlArray<TextBox> Text10{*this, "Text10"};   // segment number
     ControlArray<TextBox> Text11{*this, "Text11"};   // storey height h, m
@@ -71,19 +71,19 @@ private:
     ControlArray<TextBox> Text16{*this, "Text16"};   // i, kPa/m
     ControlArray<TextBox> Text17{*this, "Text17"};   // segment loss, m
     ControlArray<TextBox> Text18{*this, "Text18"};   // segment volume, l
-    Label Label17{*this, "Label17", at(3, 1),
+    Label Label17{*this, "Label17", at(4, 1),
                   "立管中所需管径超过管径表最大管径的管段已标“无合适管径”，其流速、损失和容量未计算；"
                   "请分区后重新计算。"};
 
     // --- horizontal main section
-    Label Label7{*this, "Label7", at(4, 1), "横管计算结果"};
-    PictureBox Picture6{*this, "Picture6", at(5, 1)};
+    Label Label7{*this, "Label7", at(5, 1), "横管计算结果"};
+    PictureBox Picture6{*this, "Picture6", at(6, 1)};
     Label Label4{*this, "Label4", in(Picture6, 0, 0), "立管数"};
     TextBox Text6{*this, "Text6", in(Picture6, 0, 1)};
     Label Label9{*this, "Label9", in(Picture6, 0, 2), "横管长度"};
     ComboBox Combo3{*this, "Combo3", in(Picture6, 0, 3)};
     CommandButton Command2{*this, "Command2", in(Picture6, 0, 4), "计       算"};
-    PictureBox Picture5{*this, "Picture5", at(6, 1)};
+    PictureBox Picture5{*this, "Picture5", at(7, 1, 2, 1)};
     ControlArray<TextBox> Text8{*this, "Text8"};     // header row
     ControlArray<TextBox> Text20{*this, "Text20"};   // segment number
     ControlArray<TextBox> Text21{*this, "Text21"};   // segment length l, mm
@@ -94,12 +94,12 @@ private:
     ControlArray<TextBox> Text26{*this, "Text26"};   // i, kPa/m
     ControlArray<TextBox> Text27{*this, "Text27"};   // segment loss, m
     ControlArray<TextBox> Text28{*this, "Text28"};   // segment volume, l
-    Label Label18{*this, "Label18", at(7, 1),
+    Label Label18{*this, "Label18", at(9, 1),
                   "横管中所需管径超过管径表最大管径的管段已标“无合适管径”，其流速、损失和容量未计算；"
                   "请分段后重新计算。"};
 
     // --- size table of the chosen material, never shown
-    Frame Frame6{*this, "Frame6", at(8, 0)};
+    Frame Frame6{*this, "Frame6", at(10, 0)};
     ControlArray<TextBox> Text31{*this, "Text31"};   // size label
     ControlArray<TextBox> Text30{*this, "Text30"};   // inner diameter dj, mm
 
