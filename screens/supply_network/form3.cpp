@@ -82,7 +82,7 @@ Form3::Form3(App& app) : Screen(app, "Form3")
     Text19.locked().back(colors::magenta).size(900);
     Text29.locked().back(colors::magenta).size(900);
 
-    Label10.wrap().size(4800);
+    Label10.wrap().size(9000);
     Label10.setCaption(std::string(notes));
 
     Picture2.back(colors::lightBlue);

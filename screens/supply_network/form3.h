@@ -19,18 +19,23 @@ public:
     void Form_Load() override;
 
 private:
+    // The left column and the two table sections on the right are each stacked
+    // in a borderless panel, so that neither side's heights space out the other.
+    PictureBox Picture3{*this, "Picture3", at(0, 0)};
+    PictureBox Picture4{*this, "Picture4", at(0, 1)};
+
     // --- left column: building class, pipe material, pump, notes
-    Frame Frame2_1{*this, "Frame2", 1, at(0, 0, 3, 1), "建筑物类别"};
+    Frame Frame2_1{*this, "Frame2", 1, in(Picture3, 0, 0), "建筑物类别"};
     ControlArray<OptionButton> Option1{*this, "Option1"};
     Label Label1_1{*this, "Label1", 1, in(Frame2_1, 4, 0), "综合楼建筑a值"};
     TextBox Text1{*this, "Text1", in(Frame2_1, 4, 1)};
 
-    Frame Frame4{*this, "Frame4", at(3, 0), "管材"};
+    Frame Frame4{*this, "Frame4", in(Picture3, 1, 0), "管材"};
     ControlArray<OptionButton> Option2{*this, "Option2"};
     Label Label5{*this, "Label5", in(Frame4, 5, 0), "管道海澄-威廉系数Ch"};
     TextBox Text2{*this, "Text2", in(Frame4, 5, 1)};
 
-    Frame Frame5{*this, "Frame5", at(4, 0, 4, 1), "水泵选型"};
+    Frame Frame5{*this, "Frame5", in(Picture3, 2, 0), "水泵选型"};
     CommandButton Command3{*this, "Command3", in(Frame5, 0, 0, 1, 3), "计   算"};
     Label Label11{*this, "Label11", in(Frame5, 1, 0), "管道沿程损失"};
     TextBox Text4{*this, "Text4", in(Frame5, 1, 1)};
@@ -47,12 +52,12 @@ private:
     TextBox Text29{*this, "Text29", in(Frame5, 5, 1)};
     Label Label16_3{*this, "Label16", 3, in(Frame5, 5, 2), "m3/h"};
 
-    Frame Frame3{*this, "Frame3", at(8, 0, 2, 1), "说明"};
+    Frame Frame3{*this, "Frame3", in(Picture3, 3, 0), "说明"};
     Label Label10{*this, "Label10", in(Frame3, 0, 0)};
 
     // --- riser section
-    Label Label6{*this, "Label6", at(0, 1), "立管计算结果"};
-    PictureBox Picture2{*this, "Picture2", at(1, 1)};
+    Label Label6{*this, "Label6", in(Picture4, 0, 0), "立管计算结果"};
+    PictureBox Picture2{*this, "Picture2", in(Picture4, 1, 0)};
     Label Label2{*this, "Label2", in(Picture2, 0, 0), "层当量数"};
     TextBox Text3{*this, "Text3", in(Picture2, 0, 1)};
     Label Label8{*this, "Label8", in(Picture2, 0, 2), "层高"};
@@ -60,7 +65,7 @@ private:
     Label Label3{*this, "Label3", in(Picture2, 0, 4), "层数"};
     TextBox Text5{*this, "Text5", in(Picture2, 0, 5)};
     CommandButton Command1{*this, "Command1", in(Picture2, 0, 6), "计      算"};
-    PictureBox Picture1{*this, "Picture1", at(2, 1, 2, 1)};
+    PictureBox Picture1{*this, "Picture1", in(Picture4, 2, 0)};
     ControlArray<TextBox> Text7{*this, "Text7"};     // header row
     ControlArray<TextBox> Text10{*this, "Text10"};   // segment number
     ControlArray<TextBox> Text11{*this, "Text11"};   // storey height h, m
@@ -71,19 +76,19 @@ private:
     ControlArray<TextBox> Text16{*this, "Text16"};   // i, kPa/m
     ControlArray<TextBox> Text17{*this, "Text17"};   // segment loss, m
     ControlArray<TextBox> Text18{*this, "Text18"};   // segment volume, l
-    Label Label17{*this, "Label17", at(4, 1),
+    Label Label17{*this, "Label17", in(Picture4, 3, 0),
                   "立管中所需管径超过管径表最大管径的管段已标“无合适管径”，其流速、损失和容量未计算；"
                   "请分区后重新计算。"};
 
     // --- horizontal main section
-    Label Label7{*this, "Label7", at(5, 1), "横管计算结果"};
-    PictureBox Picture6{*this, "Picture6", at(6, 1)};
+    Label Label7{*this, "Label7", in(Picture4, 4, 0), "横管计算结果"};
+    PictureBox Picture6{*this, "Picture6", in(Picture4, 5, 0)};
     Label Label4{*this, "Label4", in(Picture6, 0, 0), "立管数"};
     TextBox Text6{*this, "Text6", in(Picture6, 0, 1)};
     Label Label9{*this, "Label9", in(Picture6, 0, 2), "横管长度"};
     ComboBox Combo3{*this, "Combo3", in(Picture6, 0, 3)};
     CommandButton Command2{*this, "Command2", in(Picture6, 0, 4), "计       算"};
-    PictureBox Picture5{*this, "Picture5", at(7, 1, 2, 1)};
+    PictureBox Picture5{*this, "Picture5", in(Picture4, 6, 0)};
     ControlArray<TextBox> Text8{*this, "Text8"};     // header row
     ControlArray<TextBox> Text20{*this, "Text20"};   // segment number
     ControlArray<TextBox> Text21{*this, "Text21"};   // segment length l, mm
@@ -94,12 +99,12 @@ private:
     ControlArray<TextBox> Text26{*this, "Text26"};   // i, kPa/m
     ControlArray<TextBox> Text27{*this, "Text27"};   // segment loss, m
     ControlArray<TextBox> Text28{*this, "Text28"};   // segment volume, l
-    Label Label18{*this, "Label18", at(9, 1),
+    Label Label18{*this, "Label18", in(Picture4, 7, 0),
                   "横管中所需管径超过管径表最大管径的管段已标“无合适管径”，其流速、损失和容量未计算；"
                   "请分段后重新计算。"};
 
     // --- size table of the chosen material, never shown
-    Frame Frame6{*this, "Frame6", at(10, 0)};
+    Frame Frame6{*this, "Frame6", at(1, 0)};
     ControlArray<TextBox> Text31{*this, "Text31"};   // size label
     ControlArray<TextBox> Text30{*this, "Text30"};   // inner diameter dj, mm
 
