@@ -15,8 +15,10 @@ void setUpApplication(QApplication& qa)
 {
     qa.setStyle(QStyleFactory::create("Fusion"));
     QFont f = qa.font();
-    f.setFamilies({"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Zen Hei",
-                   "Droid Sans Fallback", "sans-serif"});
+    // Latin letters, digits and signs such as ℃ from DejaVu Sans (WenQuanYi Micro
+    // Hei claims ℃ but draws nothing), Chinese from the first CJK font found
+    f.setFamilies({"DejaVu Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC",
+                   "WenQuanYi Zen Hei", "Droid Sans Fallback", "sans-serif"});
     f.setPointSize(10);
     qa.setFont(f);
     qa.setApplicationName("solar-calc");
