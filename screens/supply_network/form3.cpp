@@ -57,7 +57,7 @@ constexpr std::string_view riserHeaders[9] = {"管段编号", "层高h(m)", "ΣN
 constexpr std::string_view horizontalHeaders[9] = {"管段编号", "管长l(mm)", "ΣNg", "q(l/s)", "De(mm)",
                                                    "v(m/s)", "i(kPa/m)", "管段i(m/m)", "管道容量V(l)"};
 // Width hints of the nine table columns, twips.
-constexpr int columnWidths[9] = {900, 1000, 900, 900, 1250, 900, 1000, 1150, 1300};
+constexpr int columnWidths[9] = {900, 1100, 900, 900, 1250, 900, 1000, 1200, 1400};
 
 } // namespace
 
