@@ -9,8 +9,8 @@ using namespace insulation;
 namespace {
 // Width hints, twips: each table column as wide as its header needs.
 constexpr int kField = 1000;
-constexpr int riserWidths[] = {930, 1080, 750, 840};
-constexpr int mainWidths[] = {930, 1080, 750, 1170, 1230};
+constexpr int riserWidths[] = {930, 1080, 750, 900};
+constexpr int mainWidths[] = {930, 1080, 750, 1350, 1350};
 constexpr int quantityWidths[] = {930, 900, 1050, 1380, 1380, 990, 930, 600};
 } // namespace
 

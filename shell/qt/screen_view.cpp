@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QTextBrowser>
 
+#include <algorithm>
+
 namespace ui {
 
 using model::Control;
@@ -73,7 +75,17 @@ ScreenView::ScreenView(model::App& app, model::Screen& screen, QWidget* parent)
     for (Control* c : screen_.controls())
         if (c->container()) children_[c->container()].push_back(c);
     for (Control* c : screen_.controls()) ensure(*c);
+    // controls keep their natural sizes, packed to the top left as designed:
+    // whatever room is left goes to an empty row and column after the last
+    packGrid(rootGrid_);
+    for (auto& [container, grid] : grids_) packGrid(grid);
     applyFocus();
+}
+
+void ScreenView::packGrid(QGridLayout* grid)
+{
+    grid->setRowStretch(grid->rowCount(), 1);
+    grid->setColumnStretch(grid->columnCount(), 1);
 }
 
 QWidget* ScreenView::widgetFor(const Control& c) const
@@ -137,9 +149,13 @@ QWidget* ScreenView::create(Control& c, QWidget* parent)
         b->setEditable(true);
         b->setInsertPolicy(QComboBox::NoInsert);
         b->setCompleter(nullptr);
-        if (c.width() > 0) b->setFixedWidth(c.width() / kTwipsPerPixel);
-        else b->setMinimumContentsLength(8);
-        b->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        if (c.width() > 0) {
+            b->setFixedWidth(c.width() / kTwipsPerPixel);
+        } else {
+            // as wide as its longest item or text, at least a short number
+            b->setMinimumContentsLength(std::max<int>(6, static_cast<int>(QString::fromStdString(c.text()).size())));
+            b->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        }
         widgets_[&c] = b;
         syncList(c);
         connect(b, &QComboBox::activated, this, [this, &c](int k) {

@@ -34,6 +34,7 @@ private:
     QWidget* create(model::Control& c, QWidget* parent);
     QGridLayout* gridOf(model::Control* container);
     void place(model::Control& c, QWidget* w);
+    static void packGrid(QGridLayout* grid);
     void syncVisible(model::Control& c);
     void syncText(model::Control& c);
     void syncValue(model::Control& c);
