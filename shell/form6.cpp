@@ -6,10 +6,7 @@ namespace shell {
 
 Form6::Form6(App& app) : Screen(app, "Form6")
 {
-    Label2.wrap();
-    Label3.wrap();
-    Label4.wrap();
-    Label5.wrap();
+    for (Control* c : {&Label1, &Label2, &Label3, &Label4, &Label5}) c->wrap().size(10500);
 }
 
 void Form6::Form_Load()

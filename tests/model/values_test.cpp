@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"&H10", 16}, ValCase{"&hff", 255}, ValCase{"&HFFFF", 65535}, ValCase{"&O17", 15},
         ValCase{"&o779", 63}, ValCase{"&H", 0}, ValCase{"&HG", 0}, ValCase{"&12", 0},
         // tiny exponents underflow to zero instead of failing
-        ValCase{"1e-400", 0}, ValCase{"1e-99999999999", 0}));
+        ValCase{"1e-400", 0}, ValCase{"1e-99999999999", 0}),
+    [](const ::testing::TestParamInfo<ValCase>& info) { return "case" + std::to_string(info.index); });
 
 TEST(Val, NumbersBeyondDoubleRangeAreOverflows)
 {
@@ -182,6 +183,7 @@ TEST(IntAndCInt, RoundingRules)
     EXPECT_EQ(CInt(-0.4L), 0);
     EXPECT_EQ(CInt(32767.4L), 32767);
     EXPECT_EQ(CInt(-32768.5L), -32768);
+    EXPECT_EQ(CInt(-32767.5L), -32768); // half to the even neighbour, still in range
     expectFailure(FailureKind::IntegerOverflow, [] { CInt(32767.5L); }, "CInt(32767.5)");
     expectFailure(FailureKind::IntegerOverflow, [] { CInt(-32769.0L); }, "CInt(-32769)");
     expectFailure(FailureKind::IntegerOverflow, [] { CInt(1e10L); }, "CInt(1e10)");

@@ -162,6 +162,27 @@ void dump(std::ostream& out, const Screen& s)
 
 } // namespace
 
+Control& controlAt(App& app, const Address& a)
+{
+    const Target t = resolve(app, a);
+    if (!t.control) fail(a.spelled + " is not a control");
+    return *t.control;
+}
+
+bool perform(App& app, const Statement& st)
+{
+    if (st.op != Statement::Op::Type && st.op != Statement::Op::Pick && st.op != Statement::Op::Click) return false;
+    if (app.ended()) fail("the program has ended");
+    Control& c = controlAt(app, st.address);
+    ActionResult r;
+    if (st.op == Statement::Op::Type) r = app.type(c, std::get<Text>(st.value).s);
+    else if (st.op == Statement::Op::Click) r = app.click(c);
+    else if (st.number < 0 || st.number > 1000000) fail("no item " + std::to_string(st.number));
+    else r = app.pick(c, static_cast<int>(st.number));
+    if (r.outcome == Outcome::Refused) fail("refused: " + r.refusal);
+    return true;
+}
+
 std::vector<Word> splitWords(std::string_view line)
 {
     std::vector<Word> words;
@@ -337,21 +358,10 @@ void runScript(std::string_view fileName, std::string_view text, std::ostream& o
         try {
             const Statement st = parseLine(line);
             if (app.ended() && st.op != Statement::Op::Dump) fail("the program has ended");
-            auto perform = [&](const ActionResult& r) {
-                if (r.outcome == Outcome::Refused) fail("refused: " + r.refusal);
-            };
             switch (st.op) {
             case Statement::Op::Type:
             case Statement::Op::Pick:
-            case Statement::Op::Click: {
-                const Target t = resolve(app, st.address);
-                if (!t.control) fail(st.address.spelled + " is not a control");
-                if (st.op == Statement::Op::Type) perform(app.type(*t.control, std::get<Text>(st.value).s));
-                else if (st.op == Statement::Op::Click) perform(app.click(*t.control));
-                else if (st.number < 0 || st.number > 1000000) fail("no item " + std::to_string(st.number));
-                else perform(app.pick(*t.control, static_cast<int>(st.number)));
-                break;
-            }
+            case Statement::Op::Click: perform(app, st); break;
             case Statement::Op::Expect: {
                 const Target t = resolve(app, st.address);
                 Value actual;

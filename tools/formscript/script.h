@@ -10,6 +10,11 @@
 #include <variant>
 #include <vector>
 
+namespace model {
+class App;
+class Control;
+}
+
 namespace formscript {
 
 // A value written in a script: "text", true/false, an integer, a colour 0x….
@@ -47,6 +52,15 @@ std::vector<Word> splitWords(std::string_view line);
 // reason when the line cannot be parsed.
 Statement parseLine(std::string_view line);
 Address parseAddress(std::string_view word);
+
+// The control an address names in the running program; throws
+// std::runtime_error when it names no control.
+model::Control& controlAt(model::App& app, const Address& a);
+
+// Performs an action statement (type, pick, click) as a user would; returns
+// false when the statement is not an action. Throws std::runtime_error when
+// the user could not do it.
+bool perform(model::App& app, const Statement& st);
 
 struct Totals {
     int passed = 0;

@@ -1,0 +1,28 @@
+#pragma once
+// Qt start-up shared by the program, its tests, benchmarks and tools: the
+// application style and CJK font, the model with every screen, and the main
+// window, sized to fit a 1366 x 768 display.
+
+#include "model/app.h"
+#include "shell/qt/main_window.h"
+
+#include <memory>
+
+class QApplication;
+
+namespace ui {
+
+// Style and fonts of the application; call once after QApplication exists.
+void setUpApplication(QApplication& qa);
+
+struct Program {
+    model::App app;
+    std::unique_ptr<MainWindow> window;
+    model::ActionResult startResult;
+};
+
+// Builds the model and the main window and runs the program's start (the main
+// window loads every screen, Form1 is shown). The window is not shown yet.
+std::unique_ptr<Program> makeProgram();
+
+} // namespace ui

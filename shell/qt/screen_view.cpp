@@ -1,0 +1,340 @@
+#include "shell/qt/screen_view.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextBrowser>
+
+#include <algorithm>
+
+namespace ui {
+
+using model::Control;
+using model::Kind;
+using model::Prop;
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+// A document view that shows only the text it is given: nothing is loaded
+// from outside, no link is followed.
+class DocumentView : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int, const QUrl&) override { return {}; }
+};
+
+QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The palette role a control's BackColor paints.
+QPalette::ColorRole backRole(Kind k)
+{
+    switch (k) {
+    case Kind::TextBox:
+    case Kind::ComboBox:
+    case Kind::Document: return QPalette::Base;
+    case Kind::CommandButton:
+    case Kind::OptionButton:
+    case Kind::CheckBox: return QPalette::Button;
+    default: return QPalette::Window;
+    }
+}
+
+QPalette::ColorRole foreRole(Kind k)
+{
+    switch (k) {
+    case Kind::TextBox:
+    case Kind::ComboBox:
+    case Kind::Document: return QPalette::Text;
+    case Kind::CommandButton: return QPalette::ButtonText;
+    default: return QPalette::WindowText;
+    }
+}
+
+} // namespace
+
+QColor toQColor(std::uint32_t ole)
+{
+    return QColor(static_cast<int>(ole & 0xff), static_cast<int>((ole >> 8) & 0xff),
+                  static_cast<int>((ole >> 16) & 0xff));
+}
+
+ScreenView::ScreenView(model::App& app, model::Screen& screen, QWidget* parent)
+    : QWidget(parent), app_(app), screen_(screen)
+{
+    rootGrid_ = new QGridLayout(this);
+    rootGrid_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    rootGrid_->setContentsMargins(8, 8, 8, 8);
+    for (Control* c : screen_.controls())
+        if (c->container()) children_[c->container()].push_back(c);
+    for (Control* c : screen_.controls()) ensure(*c);
+    // controls keep their natural sizes, packed to the top left as designed:
+    // whatever room is left goes to an empty row and column after the last
+    packGrid(rootGrid_);
+    for (auto& [container, grid] : grids_) packGrid(grid);
+    applyFocus();
+}
+
+void ScreenView::packGrid(QGridLayout* grid)
+{
+    grid->setRowStretch(grid->rowCount(), 1);
+    grid->setColumnStretch(grid->columnCount(), 1);
+}
+
+QWidget* ScreenView::widgetFor(const Control& c) const
+{
+    auto it = widgets_.find(&c);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QGridLayout* ScreenView::gridOf(Control* container)
+{
+    if (!container) return rootGrid_;
+    ensure(*container);
+    return grids_.at(container);
+}
+
+QWidget* ScreenView::ensure(Control& c)
+{
+    if (auto it = widgets_.find(&c); it != widgets_.end()) return it->second;
+    QGridLayout* grid = gridOf(c.container());
+    QWidget* parent = c.container() ? widgets_.at(c.container()) : this;
+    QWidget* w = create(c, parent);
+    widgets_[&c] = w;
+    if (c.isContainer()) {
+        auto* g = new QGridLayout(w);
+        g->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+        g->setContentsMargins(6, c.kind() == Kind::Frame && !c.borderless() ? 4 : 2, 6, 4);
+        g->setHorizontalSpacing(6);
+        g->setVerticalSpacing(3);
+        grids_[&c] = g;
+    }
+    const model::Cell& cell = c.cell();
+    grid->addWidget(w, cell.row, cell.col, cell.rowSpan, cell.colSpan);
+    syncColors(c);
+    w->setEnabled(c.enabled());
+    syncVisible(c);
+    return w;
+}
+
+QWidget* ScreenView::create(Control& c, QWidget* parent)
+{
+    switch (c.kind()) {
+    case Kind::Label: {
+        auto* l = new QLabel(qs(c.text()), parent);
+        l->setTextFormat(Qt::PlainText);
+        l->setWordWrap(c.wordWrap());
+        if (c.width() > 0) l->setMinimumWidth(c.width() / kTwipsPerPixel);
+        return l;
+    }
+    case Kind::TextBox: {
+        auto* e = new QLineEdit(qs(c.text()), parent);
+        e->setReadOnly(c.readOnly());
+        e->setCursorPosition(0);
+        if (c.width() > 0) e->setFixedWidth(c.width() / kTwipsPerPixel);
+        connect(e, &QLineEdit::textEdited, this, [this, &c](const QString& t) {
+            app_.type(c, t.toStdString());
+        });
+        return e;
+    }
+    case Kind::ComboBox: {
+        auto* b = new QComboBox(parent);
+        b->setEditable(true);
+        b->setInsertPolicy(QComboBox::NoInsert);
+        b->setCompleter(nullptr);
+        if (c.width() > 0) {
+            b->setFixedWidth(c.width() / kTwipsPerPixel);
+        } else {
+            // as wide as its longest item or text, at least a short number
+            b->setMinimumContentsLength(std::max<int>(6, static_cast<int>(QString::fromStdString(c.text()).size())));
+            b->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        }
+        widgets_[&c] = b;
+        syncList(c);
+        connect(b, &QComboBox::activated, this, [this, &c](int k) {
+            app_.pick(c, k);
+            syncText(c);
+        });
+        connect(b->lineEdit(), &QLineEdit::textEdited, this, [this, &c](const QString& t) {
+            app_.type(c, t.toStdString());
+        });
+        return b;
+    }
+    case Kind::OptionButton: {
+        auto* r = new QRadioButton(qs(c.text()), parent);
+        r->setAutoExclusive(false);
+        r->setChecked(c.value() != 0);
+        connect(r, &QRadioButton::clicked, this, [this, &c] {
+            app_.click(c);
+            syncValue(c); // a click on the selected button changes nothing
+        });
+        return r;
+    }
+    case Kind::CheckBox: {
+        auto* k = new QCheckBox(qs(c.text()), parent);
+        k->setChecked(c.value() != 0);
+        connect(k, &QCheckBox::clicked, this, [this, &c] {
+            app_.click(c);
+            syncValue(c);
+        });
+        return k;
+    }
+    case Kind::CommandButton: {
+        auto* p = new QPushButton(qs(c.text()), parent);
+        p->setAutoDefault(false);
+        if (c.width() > 0) p->setMinimumWidth(c.width() / kTwipsPerPixel);
+        connect(p, &QPushButton::clicked, this, [this, &c] { app_.click(c); });
+        return p;
+    }
+    case Kind::Frame: {
+        if (c.borderless()) {
+            auto* f = new QFrame(parent);
+            f->setFrameShape(QFrame::NoFrame);
+            return f;
+        }
+        return new QGroupBox(qs(c.text()), parent);
+    }
+    case Kind::PictureBox: {
+        auto* f = new QFrame(parent);
+        f->setFrameShape(QFrame::NoFrame);
+        return f;
+    }
+    case Kind::Document: {
+        auto* d = new DocumentView(parent);
+        d->setOpenLinks(false);
+        d->setOpenExternalLinks(false);
+        d->setReadOnly(true);
+        d->setHtml(qs(c.text()));
+        if (c.width() > 0) d->setMinimumWidth(c.width() / kTwipsPerPixel);
+        if (c.height() > 0) d->setMinimumHeight(c.height() / kTwipsPerPixel);
+        return d;
+    }
+    case Kind::Menu:
+    case Kind::MenuItem: break;
+    }
+    // menus are rendered by the main window's menu bar
+    auto* none = new QWidget(parent);
+    none->hide();
+    return none;
+}
+
+void ScreenView::place(Control& c, QWidget* w)
+{
+    QGridLayout* grid = gridOf(c.container());
+    grid->removeWidget(w);
+    const model::Cell& cell = c.cell();
+    grid->addWidget(w, cell.row, cell.col, cell.rowSpan, cell.colSpan);
+}
+
+void ScreenView::syncVisible(Control& c)
+{
+    QWidget* w = widgetFor(c);
+    if (!w || c.kind() == Kind::Menu || c.kind() == Kind::MenuItem) return;
+    w->setVisible(c.visible() && !c.clipped());
+}
+
+void ScreenView::syncText(Control& c)
+{
+    QWidget* w = widgetFor(c);
+    const QString t = qs(c.text());
+    switch (c.kind()) {
+    case Kind::Label: static_cast<QLabel*>(w)->setText(t); break;
+    case Kind::TextBox: {
+        auto* e = static_cast<QLineEdit*>(w);
+        if (e->text() != t) {
+            e->setText(t);
+            e->setCursorPosition(0);
+        }
+        break;
+    }
+    case Kind::ComboBox: {
+        auto* b = static_cast<QComboBox*>(w);
+        if (b->currentText() != t) b->setEditText(t);
+        break;
+    }
+    case Kind::OptionButton:
+    case Kind::CheckBox:
+    case Kind::CommandButton: static_cast<QAbstractButton*>(w)->setText(t); break;
+    case Kind::Frame:
+        if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(t);
+        break;
+    case Kind::Document: static_cast<QTextBrowser*>(w)->setHtml(t); break;
+    default: break;
+    }
+}
+
+void ScreenView::syncValue(Control& c)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(widgetFor(c))) b->setChecked(c.value() != 0);
+}
+
+void ScreenView::syncList(Control& c)
+{
+    auto* b = qobject_cast<QComboBox*>(widgetFor(c));
+    if (!b) return;
+    const QSignalBlocker block(b);
+    b->clear();
+    for (const auto& item : c.list()) b->addItem(qs(item));
+    b->setEditText(qs(c.text()));
+}
+
+void ScreenView::syncColors(Control& c)
+{
+    QWidget* w = widgetFor(c);
+    if (!w) return;
+    QPalette pal = w->palette();
+    const QPalette base = w->parentWidget() ? w->parentWidget()->palette() : QPalette();
+    const QPalette::ColorRole back = backRole(c.kind());
+    const QPalette::ColorRole fore = foreRole(c.kind());
+    const bool ownBack = !model::colors::isSystem(c.backColor());
+    pal.setColor(back, ownBack ? toQColor(c.backColor()) : base.color(back));
+    if (c.kind() == Kind::CommandButton) pal.setColor(QPalette::Button, ownBack ? toQColor(c.backColor()) : base.color(QPalette::Button));
+    const bool ownFore = !model::colors::isSystem(c.foreColor());
+    pal.setColor(fore, ownFore ? toQColor(c.foreColor()) : base.color(fore));
+    if (ownBack && (c.kind() == Kind::TextBox || c.kind() == Kind::ComboBox)) {
+        // coloured fields keep dark text on their light colour in any palette
+        if (!ownFore) pal.setColor(QPalette::Text, Qt::black);
+    }
+    w->setPalette(pal);
+    const bool fill = ownBack && (c.kind() == Kind::PictureBox || c.kind() == Kind::Label ||
+                                  c.kind() == Kind::Frame);
+    w->setAutoFillBackground(fill);
+}
+
+void ScreenView::controlChanged(Control& c, Prop p)
+{
+    QWidget* w = widgetFor(c);
+    if (!w) return;
+    switch (p) {
+    case Prop::Text: syncText(c); break;
+    case Prop::Visible: syncVisible(c); break;
+    case Prop::Enabled: w->setEnabled(c.enabled()); break;
+    case Prop::BackColor:
+    case Prop::ForeColor: syncColors(c); break;
+    case Prop::Value: syncValue(c); break;
+    case Prop::List: syncList(c); break;
+    case Prop::ListIndex: break;
+    case Prop::Geometry:
+        syncVisible(c);
+        if (auto it = children_.find(&c); it != children_.end())
+            for (Control* child : it->second) syncVisible(*child);
+        break;
+    case Prop::Cell: place(c, w); break;
+    case Prop::Focus: applyFocus(); break;
+    }
+}
+
+void ScreenView::applyFocus()
+{
+    if (Control* f = screen_.focus())
+        if (QWidget* w = widgetFor(*f)) w->setFocus(Qt::OtherFocusReason);
+}
+
+} // namespace ui

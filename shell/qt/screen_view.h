@@ -1,0 +1,56 @@
+#pragma once
+// The one generic renderer: turns any model screen into widgets and binds
+// them both ways. User edits become model user actions; model property
+// changes update the widgets. It knows no screen by name.
+
+#include "model/app.h"
+#include "model/control.h"
+#include "model/screen.h"
+
+#include <QWidget>
+
+#include <unordered_map>
+#include <vector>
+
+class QGridLayout;
+
+namespace ui {
+
+class ScreenView : public QWidget {
+    Q_OBJECT
+public:
+    ScreenView(model::App& app, model::Screen& screen, QWidget* parent = nullptr);
+
+    model::Screen& screen() const { return screen_; }
+    // The widget that renders a control (nullptr for none).
+    QWidget* widgetFor(const model::Control& c) const;
+    // A model property changed: bring its widget up to date.
+    void controlChanged(model::Control& c, model::Prop p);
+    // Keyboard focus follows the model's focused control.
+    void applyFocus();
+
+private:
+    QWidget* ensure(model::Control& c);
+    QWidget* create(model::Control& c, QWidget* parent);
+    QGridLayout* gridOf(model::Control* container);
+    void place(model::Control& c, QWidget* w);
+    static void packGrid(QGridLayout* grid);
+    void syncVisible(model::Control& c);
+    void syncText(model::Control& c);
+    void syncValue(model::Control& c);
+    void syncList(model::Control& c);
+    void syncColors(model::Control& c);
+
+    model::App& app_;
+    model::Screen& screen_;
+    QGridLayout* rootGrid_ = nullptr;
+    std::unordered_map<const model::Control*, QWidget*> widgets_;
+    std::unordered_map<const model::Control*, QGridLayout*> grids_;
+    std::unordered_map<const model::Control*, std::vector<model::Control*>> children_;
+};
+
+// OLE colour (r + 256 g + 65536 b) to a Qt colour; system colours are not
+// mapped here (the widget keeps its palette's own colour).
+QColor toQColor(std::uint32_t ole);
+
+} // namespace ui

@@ -1,0 +1,131 @@
+// The scenario driver's own behaviour: what it prints for a failed
+// expectation, a refused action, an unknown address and a line it cannot
+// parse, how it counts, and its exit status.
+#include "tools/formscript/script.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+using namespace formscript;
+
+namespace {
+
+struct ScriptRun {
+    std::string out;
+    Totals totals;
+};
+
+ScriptRun run(const std::string& script)
+{
+    ScriptRun r;
+    std::ostringstream out;
+    runScript("s.scenario", script, out, r.totals);
+    r.out = out.str();
+    return r;
+}
+
+TEST(Driver, PassingAndFailingExpectationsAreCountedAndPrinted)
+{
+    const ScriptRun r = run("# comment\n\n   \n"
+                      "expect Form6.Caption \"编著说明\"\n"
+                      "expect Form6.Caption \"wrong\"\n"
+                      "expect Form6.Label1.Visible true\n"
+                      "expect Form6.Label1.Shown false\n"
+                      "expect-screens Form1\n"
+                      "expect-screens Form2 Form3\n");
+    EXPECT_EQ(r.totals.passed, 4);
+    EXPECT_EQ(r.totals.failed, 2);
+    EXPECT_EQ(r.out, "s.scenario:5: Form6.Caption: expected \"wrong\", got \"编著说明\"\n"
+                     "s.scenario:9: expect-screens: expected \"Form2 Form3\", got \"Form1\"\n");
+}
+
+TEST(Driver, AFailedExpectationDoesNotStopTheFileButAnErrorDoes)
+{
+    const ScriptRun r = run("expect Form6.Caption \"x\"\n"
+                      "type Form6.Label1 \"12\"\n"
+                      "expect Form6.Caption \"编著说明\"\n");
+    EXPECT_EQ(r.totals.passed, 0);
+    EXPECT_EQ(r.totals.failed, 2);
+    EXPECT_NE(r.out.find("s.scenario:2: error: refused: Label1 is a Label"), std::string::npos) << r.out;
+}
+
+TEST(Driver, UnknownAddressesAndBadLinesAreErrors)
+{
+    for (const char* line : {"expect Form6.NoSuchThing \"1\"", "expect Form99.Text1 \"1\"", "click MDIForm1.B11(7)",
+                             "click MDIForm1.B11", "expect Form6.Label1.Colour 1", "frobnicate Form6",
+                             "expect Form6.Caption \"unterminated", "expect Form6.Caption bare",
+                             "type Form6.Label1.Text \"1\"", "pick Form6.Label1 x"}) {
+        const ScriptRun r = run(std::string(line) + "\nexpect Form6.Caption \"编著说明\"\n");
+        EXPECT_EQ(r.totals.failed, 1) << line;
+        EXPECT_EQ(r.totals.passed, 0) << line << ": the file stops at the error";
+        EXPECT_EQ(r.out.rfind("s.scenario:1: error: ", 0), 0u) << line << " -> " << r.out;
+    }
+}
+
+TEST(Driver, ActionsGoThroughTheUserPathAndFailuresAreObserved)
+{
+    const ScriptRun r = run("click MDIForm1.B11(1)\n"
+                      "expect-screens Form2\n"
+                      "expect-no-failure\n"
+                      "expect-failure\n"
+                      "click MDIForm1.A11(1)\n"
+                      "expect-screens Form2\n");
+    EXPECT_EQ(r.totals.passed, 2);
+    EXPECT_EQ(r.totals.failed, 2);
+    EXPECT_NE(r.out.find("s.scenario:4: expect-failure: expected \"failure\", got \"no failure\""), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("s.scenario:6: error: the program has ended"), std::string::npos) << r.out;
+}
+
+TEST(Driver, QuotedTextsKeepBlanksAndEscapes)
+{
+    const auto words = splitWords(R"(type Form1.Text1 "a \"b\" \\ c  " 12)");
+    ASSERT_EQ(words.size(), 4u);
+    EXPECT_EQ(words[2].text, "a \"b\" \\ c  ");
+    EXPECT_TRUE(words[2].quoted);
+    EXPECT_FALSE(words[3].quoted);
+    const Address a = parseAddress("Form3.Text13(2).Visible");
+    EXPECT_EQ(a.screen, "Form3");
+    EXPECT_EQ(a.name, "Text13");
+    EXPECT_EQ(*a.index, 2);
+    EXPECT_EQ(a.property, "Visible");
+    const Address g = parseAddress("Form1.ηL");
+    EXPECT_EQ(g.name, "ηL");
+    EXPECT_FALSE(g.index);
+}
+
+TEST(Driver, ClosingLineAndExitStatus)
+{
+    const std::string good = ::testing::TempDir() + "good.scenario";
+    const std::string bad = ::testing::TempDir() + "bad.scenario";
+    std::ofstream(good) << "expect MDIForm1.Caption \"太阳能系统计算\"\n";
+    std::ofstream(bad) << "expect MDIForm1.Caption \"x\"\n";
+    std::ostringstream out;
+    EXPECT_EQ(runFiles({good}, out), 0);
+    EXPECT_EQ(out.str(), "1 passed, 0 failed\n");
+    std::ostringstream out2;
+    EXPECT_EQ(runFiles({good, bad}, out2), 1);
+    EXPECT_NE(out2.str().find("1 passed, 1 failed\n"), std::string::npos);
+    std::ostringstream out3;
+    EXPECT_EQ(runFiles({good, ::testing::TempDir() + "missing.scenario"}, out3), 2);
+    EXPECT_NE(out3.str().find("1 passed, 0 failed"), std::string::npos);
+    std::remove(good.c_str());
+    std::remove(bad.c_str());
+}
+
+TEST(Driver, EachFileRunsFromAFreshProgram)
+{
+    const std::string a = ::testing::TempDir() + "a.scenario";
+    const std::string b = ::testing::TempDir() + "b.scenario";
+    std::ofstream(a) << "click MDIForm1.B11(1)\nexpect-screens Form2\n";
+    std::ofstream(b) << "expect-screens Form1\n";
+    std::ostringstream out;
+    EXPECT_EQ(runFiles({a, b}, out), 0) << out.str();
+    std::remove(a.c_str());
+    std::remove(b.c_str());
+}
+
+} // namespace

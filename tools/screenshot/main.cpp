@@ -1,0 +1,70 @@
+// screenshot [--full] SCRIPT OUT.png: starts the real main window offscreen at
+// 1366 x 768, performs the script's actions (type, pick, click) through the
+// user-action path, and saves a picture of the main window (with --full, of
+// the whole shown screen, beyond what the window can show without scrolling).
+// A developer's tool for the documentation; the program itself has no
+// command line.
+#include "shell/qt/application.h"
+#include "shell/qt/screen_view.h"
+#include "tools/formscript/script.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qa(argc, argv);
+    ui::setUpApplication(qa);
+    QStringList args = qa.arguments();
+    args.removeFirst();
+    const bool full = args.removeAll("--full") > 0;
+    if (args.size() != 2) {
+        std::cerr << "usage: screenshot [--full] SCRIPT OUT.png\n";
+        return 2;
+    }
+    std::ifstream in(args[0].toStdString());
+    if (!in) {
+        std::cerr << args[0].toStdString() << ": cannot read the file\n";
+        return 2;
+    }
+    auto program = ui::makeProgram();
+    program->window->resize(1366, 768);
+    program->window->show();
+    qa.processEvents();
+    std::string line;
+    int n = 0;
+    while (std::getline(in, line)) {
+        ++n;
+        const auto first = line.find_first_not_of(" \t\r");
+        if (first == std::string::npos || line[first] == '#') continue;
+        try {
+            formscript::perform(program->app, formscript::parseLine(line));
+        } catch (const std::exception& e) {
+            std::cerr << args[0].toStdString() << ":" << n << ": error: " << e.what() << "\n";
+            return 1;
+        }
+        qa.processEvents();
+    }
+    qa.processEvents();
+    QPixmap shot = program->window->grab();
+    if (full) {
+        for (const auto& name : program->app.screenNames()) {
+            const model::Screen* s = program->app.existing(name);
+            if (s && s->visible() && name != "MDIForm1")
+                if (auto* v = program->window->viewOf(*s)) {
+                    v->adjustSize();
+                    shot = v->grab();
+                }
+        }
+    }
+    if (!shot.save(args[1])) {
+        std::cerr << "cannot write " << args[1].toStdString() << "\n";
+        return 1;
+    }
+    return 0;
+}
