@@ -9,6 +9,7 @@ namespace {
 // semi-centralized one, which cuts off the rows from the tank volume down.
 constexpr int areaRowTop[] = {60, 300, 480, 660, 840, 1020, 1200, 1440};
 constexpr int areaLeft[] = {120, 2880, 4440}; // label, field, unit
+constexpr int kFieldWidth = 1800;              // fields of the shared column, twips
 
 } // namespace
 
@@ -46,6 +47,9 @@ void Form1::declareSharedColumn()
     Label1.add(9, in(Frame1, 4, 2), "h");
     Label1.add(5, in(Frame1, 5, 0), "倾角日辐射量JT");
     Label1.add(10, in(Frame1, 5, 2), "MJ/m2");
+    for (Control* field : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9, &Text10,
+                           &Text11, &Text12})
+        field->size(kFieldWidth);
     Text1.back(colors::yellow);
     Text2.back(colors::yellow);
     Text3.locked();
@@ -166,28 +170,31 @@ void Form1::declareResidentialPanel()
     static constexpr const char* rooms[] = {"一房", "二房", "三房", "四房", "五房"};
     for (std::int16_t k = 0; k < 5; ++k) {
         Check1.add(k, in(Picture5, k + 1, 0), rooms[k]);
-        Text26.add(k, in(Picture5, k + 1, 1)).back(colors::pink);
+        Text26.add(k, in(Picture5, k + 1, 1)).back(colors::pink).size(1050);
     }
     Label7.add(3, in(Picture5, 7, 0), "设计用水人数");
 
     // household table: columns number, type, quantity, maximum and average
     // daily use, then the tank and exchanger of a semi-centralized system
     Picture6.back(colors::white);
-    static constexpr struct { std::int16_t index; const char* text; } header[] = {
-        {0, "编号"}, {1, "户型"}, {2, "数量(套)"}, {4, "最高日用水量(l/户)"},
-        {5, "平均日用水量(l/户)"}, {3, "水箱容积(l)"}, {6, "换热面积(m2)"}};
+    static constexpr struct { std::int16_t index; const char* text; int width; } header[] = {
+        {0, "编号", 675}, {1, "户型", 900}, {2, "数量(套)", 1125}, {4, "最高日用水量(l/户)", 2025},
+        {5, "平均日用水量(l/户)", 2025}, {3, "水箱容积(l)", 1425}, {6, "换热面积(m2)", 1575}};
     for (int col = 0; col < 7; ++col)
-        Text17.add(header[col].index, in(Picture6, 0, col), header[col].text).locked().back(colors::grey);
+        Text17.add(header[col].index, in(Picture6, 0, col), header[col].text)
+            .locked()
+            .back(colors::grey)
+            .size(header[col].width);
     Text17(3).hidden();
     Text17(6).hidden();
     for (std::int16_t k = 0; k < 5; ++k) {
-        Text20.add(k, in(Picture6, k + 1, 0)).locked().back(colors::grey);
-        Text21.add(k, in(Picture6, k + 1, 1)).locked();
-        Text22.add(k, in(Picture6, k + 1, 2)).locked();
-        Text24.add(k, in(Picture6, k + 1, 3)).locked();
-        Text23.add(k, in(Picture6, k + 1, 4)).back(colors::yellow);
-        Text25.add(k, in(Picture6, k + 1, 5)).locked().hidden();
-        Text30.add(k, in(Picture6, k + 1, 6)).locked();
+        Text20.add(k, in(Picture6, k + 1, 0)).locked().back(colors::grey).size(header[0].width);
+        Text21.add(k, in(Picture6, k + 1, 1)).locked().size(header[1].width);
+        Text22.add(k, in(Picture6, k + 1, 2)).locked().size(header[2].width);
+        Text24.add(k, in(Picture6, k + 1, 3)).locked().size(header[3].width);
+        Text23.add(k, in(Picture6, k + 1, 4)).back(colors::yellow).size(header[4].width);
+        Text25.add(k, in(Picture6, k + 1, 5)).locked().hidden().size(header[5].width);
+        Text30.add(k, in(Picture6, k + 1, 6)).locked().size(header[6].width);
     }
 
     Labe113.add(6, in(Frame5, 4, 0), "太阳能面积计算");

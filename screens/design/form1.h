@@ -56,7 +56,7 @@ private:
 
     // --- centralized panel: building data | results | tank check.
     // The residential panel Frame5 stands in the same cell; one is shown.
-    Frame Frame4{*this, "Frame4", at(1, 1, 3, 2)};
+    Frame Frame4{*this, "Frame4", at(1, 1, 4, 2)};
     ControlArray<Label> Labe113{*this, "Labe113"};
 
     PictureBox Picture1{*this, "Picture1", in(Frame4, 1, 0)};
@@ -84,7 +84,7 @@ private:
     ControlArray<TextBox> Text15{*this, "Text15"};
 
     // --- residential panel: arrangement | households | area | tank
-    Frame Frame5{*this, "Frame5", at(1, 1, 3, 2)};
+    Frame Frame5{*this, "Frame5", at(1, 1, 4, 2)};
 
     PictureBox Picture4{*this, "Picture4", in(Frame5, 1, 0, 1, 2)};
     ControlArray<OptionButton> Option4{*this, "Option4"};
