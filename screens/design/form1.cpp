@@ -276,9 +276,11 @@ void Form1::Form_Load()
 
     // 3: the default texts come before the lists, so no lookup runs
     Combo1.setText("深圳");
+    fillLocationList();
     Combo2.setText("平板集热器");
+    fillCollectorList();
     Combo3.setText("集体宿舍单独卫生间");
-    fillLocationCollectorBuildingLists();
+    fillBuildingList();
 
     // 4-5: climate of Shenzhen with 60 ℃ hot water, a flat-plate collector
     // and its efficiency at the design point; dormitory quotas

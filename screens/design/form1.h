@@ -163,7 +163,9 @@ private:
     void Option4_Click(std::int16_t Index);
 
     // --- lookups and value lists (lookups.cpp)
-    void fillLocationCollectorBuildingLists();
+    void fillLocationList();
+    void fillCollectorList();
+    void fillBuildingList();
     void fillExchangerList();
     void Combo1_Click();
     void Combo2_Click();

@@ -86,13 +86,9 @@ void fillValues(Control& combo, double start, double step, int n)
 
 } // namespace
 
-void Form1::fillLocationCollectorBuildingLists()
-{
-    fillNames(Combo1, locations);
-    fillNames(Combo2, collectors);
-    fillNames(Combo3, buildings);
-}
-
+void Form1::fillLocationList() { fillNames(Combo1, locations); }
+void Form1::fillCollectorList() { fillNames(Combo2, collectors); }
+void Form1::fillBuildingList() { fillNames(Combo3, buildings); }
 void Form1::fillExchangerList() { fillNames(Combo7, exchangers); }
 
 void Form1::Combo1_Click()
