@@ -121,19 +121,40 @@ Scan scanNumber(std::string_view s, bool allowGrouping)
     return r;
 }
 
+// x rounded to `precision` significant digits, in plain decimal notation when
+// its decimal exponent lies in -4 ... 14, otherwise as "1.5E+15" / "1E-05".
 std::string formatG(double x, int precision)
 {
     if (!std::isfinite(x)) throw CalcError(FailureKind::FloatOverflow, "value out of range");
     if (x == 0) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*g", precision, x);
+    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, x);
+    // buf: [-]d.ddddde[+-]xx
     std::string s = buf;
+    const bool neg = s[0] == '-';
+    if (neg) s.erase(0, 1);
     const auto e = s.find('e');
-    if (e != std::string::npos) {
-        // "1.5e+15" -> "1.5E+15"; %g has already removed trailing zeros
-        s[e] = 'E';
+    const int expo = std::atoi(s.c_str() + e + 1);
+    std::string digits = s.substr(0, 1) + (e > 2 ? s.substr(2, e - 2) : "");
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+    std::string out;
+    if (expo < -4 || expo >= 15) {
+        out = digits.substr(0, 1);
+        if (digits.size() > 1) out += "." + digits.substr(1);
+        char ex[16];
+        std::snprintf(ex, sizeof ex, "E%c%02d", expo < 0 ? '-' : '+', expo < 0 ? -expo : expo);
+        out += ex;
+    } else if (expo < 0) {
+        out = "0." + std::string(static_cast<std::size_t>(-expo - 1), '0') + digits;
+    } else {
+        const std::size_t point = static_cast<std::size_t>(expo) + 1;
+        if (digits.size() <= point) {
+            out = digits + std::string(point - digits.size(), '0');
+        } else {
+            out = digits.substr(0, point) + "." + digits.substr(point);
+        }
     }
-    return s;
+    return neg ? "-" + out : out;
 }
 
 std::string toStr(std::string s)

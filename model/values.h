@@ -61,9 +61,10 @@ Currency CCur(ext x);           // nearest 1/10000, halves to even; CurrencyOver
 
 // --- writing field text -------------------------------------------------
 // Plain decimal notation, trailing zeros and a bare point removed, leading
-// zero kept. Exponent notation ("1.234568E+07", "1E-05") is used only when
-// the decimal exponent is below -4 or reaches the number of significant
-// digits (15 for double, 7 for single); no design value comes near either.
+// zero kept. A single-precision value shows 7 significant digits, a double
+// 15; a large single is padded with zeros (12345678 stored as single shows
+// "12345680"). Exponent notation ("1.5E+15", "1E-05") is used only when the
+// decimal exponent is below -4 or above 14, far beyond any design value.
 
 std::string CStr(double x);     // 15 significant digits
 std::string CStr(float x);      // 7 significant digits

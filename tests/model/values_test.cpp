@@ -139,7 +139,13 @@ TEST(CStr, ExponentNotationOnlyBeyondTheDigitsShown)
     EXPECT_EQ(CStr(1e15), "1E+15");
     EXPECT_EQ(CStr(1.5e300), "1.5E+300");
     EXPECT_EQ(CStr(0.00001), "1E-05");
-    EXPECT_EQ(CStr(12345678.0f), "1.234568E+07");
+    // large singles stay in plain notation, with 7 significant digits
+    EXPECT_EQ(CStr(12345678.0f), "12345680");
+    EXPECT_EQ(CStr(10633170.0f), "10633170");
+    EXPECT_EQ(CStr(1e14f), "100000000000000");
+    EXPECT_EQ(CStr(1e15f), "1E+15");
+    EXPECT_EQ(CStr(123456789012345678.0), "1.23456789012346E+17");
+    EXPECT_EQ(CStr(0.000123456789f), "0.0001234568");
     EXPECT_EQ(CStr(-2.5e-7), "-2.5E-07");
 }
 
