@@ -162,9 +162,9 @@ LineDecl& LineDecl::formula(std::string symbolic, std::string_view numbers, Cond
     return *this;
 }
 
-LineDecl& LineDecl::note(std::string text)
+LineDecl& LineDecl::note(std::string text, Condition when)
 {
-    note_ = std::move(text);
+    notes_.emplace_back(std::move(text), std::move(when));
     return *this;
 }
 
@@ -512,7 +512,10 @@ struct Declaration::Builder {
             const std::string numbers = substitute(f.numbers);
             out.formulas.push_back(numbers.empty() ? f.symbolic : f.symbolic + " = " + numbers);
         }
-        out.note = l.note_;
+        std::vector<std::string> notes;
+        for (const auto& [text, when] : l.notes_)
+            if (!when || when()) notes.push_back(text);
+        out.note = join(notes, "；");
         return out;
     }
 
@@ -764,6 +767,20 @@ struct Declaration::Builder {
 };
 
 Document Declaration::build(const Header& header) const { return Builder{*this}.build(header); }
+
+std::vector<std::vector<const Control*>> Declaration::fieldsBySection() const
+{
+    std::vector<std::vector<const Control*>> out;
+    auto add = [&](const Section& s) {
+        std::vector<const Control*> fields;
+        for (const auto& item : s.items_)
+            if (item.line && item.line->anchor_) fields.push_back(item.line->anchor_);
+        out.push_back(std::move(fields));
+    };
+    for (const Group& g : groups_) add(g);
+    for (const Part& p : parts_) add(p);
+    return out;
+}
 
 std::vector<Grid> Declaration::grids() const { return Builder{*this}.grids(); }
 

@@ -140,7 +140,9 @@ public:
     // for the member of Text30 at the index where Text31 shows Text9(2)'s text.
     // A formula with a condition is written only while it holds.
     LineDecl& formula(std::string symbolic, std::string_view numbers = {}, Condition when = {});
-    LineDecl& note(std::string text);
+    // A remark on how the value was cut or chosen; one with a condition is
+    // written only while it holds.
+    LineDecl& note(std::string text, Condition when = {});
     // Only while this holds (besides the field being on view).
     LineDecl& when(Condition c);
     // Also while the field is kept out of sight (data the screen hides).
@@ -157,7 +159,7 @@ private:
     const Control* anchor_ = nullptr;     // the field whose being on view decides
     std::vector<const Control*> covers_;
     std::vector<detail::Formula> formulas_;
-    std::string note_;
+    std::vector<std::pair<std::string, Condition>> notes_;
     Condition when_;
     bool always_ = false;
     bool input_ = false;
@@ -301,6 +303,9 @@ public:
     std::vector<const Control*> uncovered() const;
     // The tables whose cells are all text boxes, laid out as they are shown now.
     std::vector<Grid> grids() const;
+    // The field of each line (the first option of an option group; none for a
+    // variable), section by section, inputs first, in the order declared.
+    std::vector<std::vector<const Control*>> fieldsBySection() const;
 
     // --- used by the sections
     const Control& control(std::string_view address) const;   // throws on an unknown address

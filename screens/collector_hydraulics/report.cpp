@@ -56,9 +56,9 @@ void declareCollectorHydraulicsReport(Declaration& d)
     main.input("Text9(0)", "Label3(3)", "Label3(6)");
     main.input("Text9(1)", "Label3(5)", "Label3(8)");
     main.field("Text9(2)", "Label3(4)", "Label3(11)")
-        .formula("d = √(4·Q / (π·v))，v = 1.5 m/s", "√(4×{Text9(0)}×0.001 / 4.71225)")
+        .formula("d = √(4·Q / (π×1.5))", "√(4×{Text9(0)}×0.001 / 4.71225)")
         .formula("dj", "{pick Text31=Text9(2)->Text30} mm")
-        .note("d 以 m 计；取管径表中内径不小于 d 的最小规格");
+        .note("流速 1.5 m/s，d 以 m 计；取管径表中内径不小于 d 的最小规格");
     main.field("Text9(3)", "Label3(7)", "Label3(12)")
         .formula("i = 105·Ch^−1.85·dj^−4.87·Q^1.85",
                  "105×{Ch}^−1.85×({pick Text31=Text9(2)->Text30}×0.001)^−4.87×({Text9(0)}×0.001)^1.85")

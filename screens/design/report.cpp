@@ -149,18 +149,23 @@ void declareDesignReport(Declaration& d)
                  Declaration::negate(boiler))
         .formula("Qr = Qh", "{Text14(9)}", boiler)
         .note("取整");
+    constexpr const char* kScheduled = "集体宿舍定时供应，按每日 3.5 h 计";
+    constexpr const char* kAllDay = "宾馆、医院住院部全日供应，按每日 24 h 计";
     central.field("Text14(7)", "Label5(16)", "Label5(17)")
-        .formula("Qrh = Qz / T，T = 3.5 h", "{Text14(0)} / 3.5", dormitory)
+        .formula("Qrh = Qz / 3.5", "{Text14(0)} / 3.5", dormitory)
         .formula("Qrh = Kh·Qz / 24", "{Text14(8)}×{Text14(0)} / 24", bedsBased)
+        .note(kScheduled, dormitory)
+        .note(kAllDay, bedsBased)
         .note("取整");
     central.field("Text14(8)", "Label5(18)")
         .when(bedsBased)
         .note("按床位数 m 查 GB 50015-2003 宾馆、医院住院部的小时变化系数（分档取值，不插值）");
     central.field("Text14(9)", "Label5(19)", "Label5(20)")
-        .formula("Qh = Qz·C·ρ·(tend − tL) / (3.6·T)，T = 3.5 h", "{Text14(0)}×4.1868×1×({Text2} − {Text1}) / 12.6",
-                 dormitory)
+        .formula("Qh = Qz·C·ρ·(tend − tL) / (3.6×3.5)", "{Text14(0)}×4.1868×1×({Text2} − {Text1}) / 12.6", dormitory)
         .formula("Qh = Kh·Qz·C·ρ·(tend − tL) / (3.6×24)", "{Text14(8)}×{Text14(0)}×4.1868×1×({Text2} − {Text1}) / 86.4",
                  bedsBased)
+        .note(kScheduled, dormitory)
+        .note(kAllDay, bedsBased)
         .note("取整");
     central.warning("Label9");
 

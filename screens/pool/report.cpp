@@ -105,13 +105,13 @@ void declarePoolReport(Declaration& d)
         .formula("Qt = 0.2·Qs", "0.2×{Text7(5)}")
         .note("按未取整的 Qs 计算，取整");
     loads.field("Text7(7)", "Label7(11)", "Label7(16)")
-        .formula("Qf = C·ρ·Vf·(Td − Tf) / (3.6·th)", "4.1868×1000×{Text7(3)}×({Combo2} − {Text1(1)}) / ({Text5}×3600)")
+        .formula("Qf = C·ρ·Vf·(Td − Tf) / (3600·th)", "4.1868×1000×{Text7(3)}×({Combo2} − {Text1(1)}) / ({Text5}×3600)")
         .note("按未取整的 Vf 计算，取整");
     loads.field("Text7(8)", "Label7(12)", "Label7(17)")
         .formula("P1 = Qs + Qt + Qf", "{Text7(5)} + {Text7(6)} + {Text7(7)}")
         .note("按未取整的各项之和取整");
     loads.field("Text7(9)", "Label7(13)", "Label7(18)")
-        .formula("P2 = C·ρ·V·(Td − Tf) / (3.6·Th)", "4.1868×1000×{Text7(0)}×({Combo2} − {Text1(1)}) / ({Combo6}×3600)")
+        .formula("P2 = C·ρ·V·(Td − Tf) / (3600·Th)", "4.1868×1000×{Text7(0)}×({Combo2} − {Text1(1)}) / ({Combo6}×3600)")
         .note("按未取整的 V 计算，取整");
 
     // --- heat pumps only
@@ -144,7 +144,8 @@ void declarePoolReport(Declaration& d)
                  "{Text9(3)}×{Text7(8)}×860×4.1868×{Combo13} / ({Text1(4)}×1000×{Text9(2)}%×(1 − {Combo14}))")
         .formula("Ac = Ac0·(Ac0·FR / (F1·K) + 1)", "Ac0×(Ac0×{Text12(1)} / ({Text9(6)}×{Text9(1)}) + 1)", pumps)
         .formula("Ac = Ac0·(Ac0·FR / (F1s·K) + 1)", "Ac0×(Ac0×{Text12(1)} / (F1s×{Text9(1)}) + 1)", assisted)
-        .note("F1s 为换热器面积中太阳能部分；取整");
+        .note("F1s 为换热器面积中太阳能部分", assisted)
+        .note("取整");
     design.field("Text9(5)", "Label9(15)", "Label9(19)")
         .formula("N1 = (1 − hs/24)·P2 / Q1", "(1 − {Text9(3)}/24)×{Text7(9)} / {Text9(0)}", pumps)
         .formula("N = max(P1/Q1, N1)", "max({Text7(8)}/{Text9(0)}, N1)", pumps)
@@ -158,7 +159,8 @@ void declarePoolReport(Declaration& d)
         .formula("F1 = Qj·Cr / (ξ·K·ΔT) + Cr·Qb·N·1000 / (ξ·K·ΔT)",
                  "Qj×{Combo9} / ({Combo10}×{Text9(1)}×{Text7(4)}) + {Combo9}×{Text10}×N×1000 / ({Combo10}×{Text9(1)}×{Text7(4)})",
                  assisted)
-        .note("N 取未截取的台数；截取两位小数");
+        .note("N 取未截取的台数", Declaration::negate(pumps))
+        .note("截取两位小数");
     design.field("Text9(7)", "Label9(17)", "Label9(21)").formula("Q2 = 0.2·qc", "0.2×{Text7(2)}");
 
     auto& check = d.part("太阳能安装面积校核计算", "Command4")
@@ -186,7 +188,8 @@ void declarePoolReport(Declaration& d)
                  Declaration::both(assisted, withArea))
         .formula("F1 = Cr·Qb·N·1000 / (ξ·K·ΔT)", "{Combo9}×{Text10}×N×1000 / ({Combo10}×{Text9(1)}×{Text7(4)})",
                  Declaration::both(assisted, noArea))
-        .note("N 取未截取的台数；截取两位小数");
+        .note("N 取未截取的台数", assisted)
+        .note("截取两位小数");
     // the boiler-assisted check with an installed area writes no pump flow
     check.field("Text9(11)", "Label9(25)", "Label9(29)")
         .when(Declaration::negate(Declaration::both(assisted, withArea)))

@@ -46,6 +46,11 @@ TableCopy::TableCopy(ScreenView& view, std::function<void(const QString&)> notif
             cells_[w] = c;
             w->installEventFilter(this);
         }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+        if (!cells_.count(now)) return;
+        const auto it = cells_.find(old);
+        before_ = it == cells_.end() ? nullptr : it->second;
+    });
 }
 
 TableCopy::~TableCopy() = default;
@@ -175,15 +180,15 @@ bool TableCopy::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress: {
         auto* m = static_cast<QMouseEvent*>(event);
         if (m->button() != Qt::LeftButton) break;
-        const Control* anchor = view_.screen().focus();
-        if (QWidget* f = QApplication::focusWidget())
-            if (auto a = cells_.find(f); a != cells_.end()) anchor = a->second;
+        // the press has already moved the focus here: the first corner is the
+        // selection's, or the cell that had the focus before
+        const Control* anchor = from_ ? from_ : before_;
         if ((m->modifiers() & Qt::ShiftModifier) && anchor && anchor != &cell) {
             std::vector<Grid> grids;
             Place p, q;
             if (locate(*anchor, grids, p) && locate(cell, grids, q) && p.grid == q.grid) {
                 select(*anchor, cell);
-                return true;   // the focus stays with the first corner
+                return true;   // no text selection in the cell
             }
         }
         clearSelection();

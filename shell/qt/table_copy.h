@@ -5,8 +5,9 @@
 // In a table cell, Ctrl+C copies the whole table (its header and the rows on
 // view) unless text is selected inside the cell, which copies as usual.
 // Shift+click on another cell of the same table selects the rectangle of
-// cells between the cell with the keyboard focus and the clicked one
-// (highlighted); Ctrl+C then copies just those cells. A plain click, typing
+// cells between the cell that had the keyboard focus and the clicked one
+// (highlighted; a further Shift+click moves the second corner); Ctrl+C then
+// copies just those cells. A plain click, typing
 // or Esc ends the selection. The clipboard gets tab-separated text (one line
 // per row), which a spreadsheet pastes into rows and columns, and the same
 // cells as an HTML table for a word processor.
@@ -61,6 +62,7 @@ private:
     // the selection: two corner cells of one table
     const model::Control* from_ = nullptr;
     const model::Control* to_ = nullptr;
+    const model::Control* before_ = nullptr;   // the cell that had the focus before the one that has it
     std::unordered_map<QLineEdit*, QPalette> highlighted_;
 };
 
