@@ -862,7 +862,7 @@ void htmlLines(std::string& h, const Block& b)
             std::string f;
             for (const auto& x : l.formulas) f += (f.empty() ? "" : "<br>") + formulaHtml(x);
             if (!l.note.empty())
-                f += (f.empty() ? "" : "<br>") + std::string("<span class=\"note\">") + escape(l.note) + "</span>";
+                f += (f.empty() ? "" : "<br>") + std::string("<span class=\"note\">") + formulaHtml(l.note) + "</span>";
             rows.push_back("<tr><td>" + escape(l.label) + "</td><td><b>" + escapeValue(l.value) + "</b></td><td>" +
                            escape(l.unit) + "</td><td>" + f + "</td></tr>\n");
         }
@@ -884,7 +884,7 @@ void htmlTable(std::string& h, const Table& t)
     }
     htmlGrid(h, head, rows);
     if (t.rows.empty()) h += "<p class=\"note\">表中没有计算行。</p>\n";
-    for (const auto& n : t.notes) h += "<p class=\"note\">" + escape(n) + "</p>\n";
+    for (const auto& n : t.notes) h += "<p class=\"note\">" + formulaHtml(n) + "</p>\n";
 }
 
 } // namespace

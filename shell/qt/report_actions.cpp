@@ -157,6 +157,7 @@ std::vector<ReportPage> reportPages(QTextDocument& doc, qreal pageHeight)
             while (b > first && units[b - 1].leads) --b;                    // headings and captions with what they head
         if (b <= first) b = i;
         page.bottom = units[b].top;
+        page.endsInTable = units[b].table && units[b].table == units[b - 1].table;
         pages.push_back(page);
         page = ReportPage{};
         page.top = units[b].top;
@@ -195,8 +196,8 @@ int paintReport(const model::report::Document& report, QPagedPaintDevice& device
         const ReportPage& page = pages[static_cast<std::size_t>(i)];
         // a row's rules lie on its edges: take a hair more than the stretch
         const qreal hair = device.logicalDpiY() / 150.0;
-        auto draw = [&](qreal top, qreal bottom, qreal above, qreal at) {
-            const QRectF area(-hair, top - above, body.width() + 2 * hair, bottom - top + above + hair);
+        auto draw = [&](qreal top, qreal bottom, qreal above, qreal below, qreal at) {
+            const QRectF area(-hair, top - above, body.width() + 2 * hair, bottom - top + above + below);
             p.save();
             p.translate(0, at - top);
             p.setClipRect(area);
@@ -207,10 +208,10 @@ int paintReport(const model::report::Document& report, QPagedPaintDevice& device
         };
         qreal at = 0;
         if (!page.header.isEmpty()) {   // a table going on from the page before repeats its header
-            draw(page.header.top(), page.header.bottom(), hair, 0);
+            draw(page.header.top(), page.header.bottom(), hair, hair, 0);
             at = page.header.height();
         }
-        draw(page.top, page.bottom, page.header.isEmpty() ? 0 : hair, at);
+        draw(page.top, page.bottom, page.header.isEmpty() ? 0 : hair, page.endsInTable ? hair : 0, at);
         p.setFont(footFont);
         p.setPen(Qt::black);
         const QRectF foot(0, height, body.width(), footHeight);
