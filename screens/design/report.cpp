@@ -136,7 +136,8 @@ void declareDesignReport(Declaration& d)
         .note(std::string("截取一位小数；") + kSpecificHeat);
     tankVolume(central.field("Text14(3)", "Label5(8)", "Label5(9)"), "Text14(2)", "Combo4", "Combo5")
         .note("AcA 取上行显示的面积；取整");
-    auto& S = central.field("Text14(4)", "Label5(10)", "Label5(11)");
+    // with no demand the indirect calculation writes no exchanger area
+    auto& S = central.field("Text14(4)", "Label5(10)", "Label5(11)").when(Declaration::negate(d.zero("Text14(1)")));
     exchanger(S, "Text14(1)", "Combo4", {});
     S.note("截取两位小数");
     central.field("Text14(5)", "Label5(12)", "Label5(13)")

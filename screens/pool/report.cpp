@@ -152,7 +152,9 @@ void declarePoolReport(Declaration& d)
         .formula("N = P2 / (Cr·Qb)", "{Text7(9)} / ({Combo9}×{Text10})", boilers)
         .formula("N = (1 − hs/24)·P2 / Qb", "(1 − {Text9(3)}/24)×{Text7(9)} / {Text10}", assisted)
         .note("截取一位小数");
+    // with no holding power the heat-pump-assisted design writes no exchanger area
     design.field("Text9(6)", "Label9(16)", "Label9(20)")
+        .when(Declaration::negate(Declaration::both(pumps, d.zero("Text7(8)"))))
         .formula("Qj = F·K1·P1·860·C·hs / (3.6·h)", kSolarHeat, Declaration::negate(boilers))
         .formula("F1 = Qj·Cr / (ξ·K·ΔT)", kSolarShare, pumps)
         .formula("F1 = Cr·Qb·N·1000 / (ξ·K·ΔT)", "{Combo9}×{Text10}×N×1000 / ({Combo10}×{Text9(1)}×{Text7(4)})", boilers)

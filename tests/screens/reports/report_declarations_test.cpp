@@ -69,6 +69,32 @@ TEST_P(ReportDeclarations, AtLoadTheReportSaysNothingIsCalculatedYet)
 INSTANTIATE_TEST_SUITE_P(CalculationScreens, ReportDeclarations,
                          ::testing::Values("Form1", "Form2", "Form3", "Form4", "Form5"));
 
+bool hasLine(const model::report::Document& doc, const std::string& label)
+{
+    for (const auto& row : model::report::rows(doc))
+        if (!row.empty() && row.front() == label) return true;
+    return false;
+}
+
+TEST(ReportDeclarations, AResultTheLastCalculationDidNotWriteIsLeftOut)
+{
+    App app;
+    shell::registerScreens(app);
+    ASSERT_TRUE(shell::startProgram(app).ok());
+    Screen& f = app.screen("Form1");
+    app.click(*f.find("Option1", 1));
+    app.type(*f.find("Text13", 0), "100");
+    app.click(*f.find("Command3"));
+    EXPECT_TRUE(hasLine(*shell::calculationReport(f), "间接系统换热器面积S"));
+    EXPECT_FALSE(hasLine(*shell::calculationReport(f), "小时变化系数Kh"));   // dormitories have none
+    // no demand: the indirect calculation leaves the old exchanger area on the screen
+    app.type(*f.find("Text13", 0), "0");
+    app.click(*f.find("Command3"));
+    EXPECT_EQ(f.find("Text14", 4)->text(), "22.84");
+    EXPECT_FALSE(hasLine(*shell::calculationReport(f), "间接系统换热器面积S"));
+    EXPECT_TRUE(hasLine(*shell::calculationReport(f), "间接系统太阳能计算面积 Ain"));
+}
+
 TEST(ReportDeclarations, OnlyTheCalculationScreensHaveReports)
 {
     App app;
