@@ -97,6 +97,7 @@ ActionResult App::act(Control* c, const std::function<void()>& body)
         r.outcome = Outcome::Failed;
         r.failure = std::move(f);
     }
+    if (c) c->screen().marks_[c] = ActionMark{++actions_, failed};
     last_ = r;
     if (observer_) {
         observer_->actionFinished(r);

@@ -10,6 +10,7 @@
 #include "model/control.h"
 #include "model/screen.h"
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -108,6 +109,7 @@ private:
     std::deque<Registered> screens_;
     Observer* observer_ = nullptr;
     ActionResult last_;
+    std::uint64_t actions_ = 0;       // user actions completed so far
     bool ended_ = false;
 };
 

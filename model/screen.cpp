@@ -71,6 +71,12 @@ const VariableRef* Screen::variable(std::string_view name) const
     return it == variables_.end() ? nullptr : &it->second;
 }
 
+ActionMark Screen::lastAction(const Control& c) const
+{
+    auto it = marks_.find(&c);
+    return it == marks_.end() ? ActionMark{} : it->second;
+}
+
 void Screen::notify(Control& c, Prop p)
 {
     if (app_.observer()) app_.observer()->controlChanged(c, p);

@@ -80,6 +80,16 @@ private:
     std::function<void(std::int16_t)> click_, change_;
 };
 
+// The last completed user action on a control: App numbers the user actions
+// in the order they complete (serial 0: none yet) and notes whether the
+// action ended in a failed calculation. A report tells from these which
+// calculations ran since they were last cleared, and which inputs changed
+// after them; nothing in a handler depends on them.
+struct ActionMark {
+    std::uint64_t serial = 0;
+    bool failed = false;
+};
+
 // A screen-level variable registered by name, so that scenarios can read it.
 using VariableRef = std::variant<float*, double*, std::int16_t*, Currency*>;
 std::string variableText(const VariableRef& v); // CStr at the variable's own precision
@@ -115,6 +125,8 @@ public:
 
     Control* focus() const { return focus_; }
 
+    ActionMark lastAction(const Control& c) const;
+
     // True while the constructor declares controls: no events, no notices.
     bool designing() const { return designing_; }
 
@@ -144,6 +156,7 @@ private:
     };
     std::map<std::string, Entry, std::less<>> byName_;
     std::map<std::string, VariableRef, std::less<>> variables_;
+    std::map<const Control*, ActionMark> marks_;
 };
 
 } // namespace model

@@ -17,7 +17,8 @@ public:
     Label Label3{*this, "Label3", at(2, 0)};
     Label Label4{*this, "Label4", at(3, 0)};
     Label Label5{*this, "Label5", at(4, 0),
-                 "本程序不读写任何文件，也不连接网络；所输入的数据只保存在各计算窗口中，关闭程序后不保留。"};
+                 "本程序不读取任何文件，也不连接网络；只在导出计算书时写入用户选定的PDF文件。"
+                 "所输入的数据只保存在各计算窗口中，关闭程序后不保留。"};
 };
 
 } // namespace shell

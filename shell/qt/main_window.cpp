@@ -1,5 +1,6 @@
 #include "shell/qt/main_window.h"
 
+#include "shell/qt/report_actions.h"
 #include "shell/qt/screen_view.h"
 
 #include <QAction>
@@ -33,6 +34,7 @@ MainWindow::MainWindow(model::App& app) : app_(app)
     status_ = new QLabel(this);
     status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     statusBar()->addWidget(status_, 1);
+    report_ = new ReportActions(app_, *this);
     app_.setObserver(this);
     // the main window may already exist (created before this window)
     if (model::Screen* main = app_.existing("MDIForm1")) buildMenus(*main);
@@ -115,6 +117,7 @@ void MainWindow::screenChanged(model::Screen& s)
         it->second.window->hide();
     }
     updateTitle();
+    report_->update();
 }
 
 void MainWindow::updateTitle()

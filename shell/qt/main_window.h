@@ -17,6 +17,7 @@ class QMenu;
 
 namespace ui {
 
+class ReportActions;
 class ScreenView;
 
 class MainWindow : public QMainWindow, public model::Observer {
@@ -30,6 +31,8 @@ public:
     QAction* actionFor(const model::Control& menuItem) const;
     QMdiArea* workspace() const { return mdi_; }
     QString statusText() const;
+    // The calculation report's toolbar and actions.
+    ReportActions* reportActions() const { return report_; }
 
     // model::Observer
     void screenCreated(model::Screen& s) override;
@@ -49,6 +52,7 @@ private:
     model::App& app_;
     QMdiArea* mdi_ = nullptr;
     QLabel* status_ = nullptr;
+    ReportActions* report_ = nullptr;
     struct Child {
         QMdiSubWindow* window = nullptr;
         ScreenView* view = nullptr;

@@ -116,6 +116,50 @@ TEST(Driver, ClosingLineAndExitStatus)
     std::remove(bad.c_str());
 }
 
+TEST(Driver, ReportStatementsWriteTheHtmlAndFindTextsAndRows)
+{
+    const std::string file = ::testing::TempDir() + "form3_report.html";
+    const ScriptRun r = run("click MDIForm1.C11(0)\n"
+                            "click Form3.Command1\n"
+                            "report Form3 \"" + file + "\"\n"
+                            "expect-report Form3 \"宿舍等水力计算 计算书\" \"1. 立管水力计算\"\n"
+                            "expect-report Form3 \"1. 立管水力计算\" \"宿舍等水力计算 计算书\"\n"
+                            "expect-report-row Form3 \"1\" \"3\" \"1\" \"0.5\" \"De25\"\n"
+                            "expect-report-row Form3 \"层数\" \"2\"\n");
+    EXPECT_EQ(r.totals.passed, 2) << r.out;
+    EXPECT_EQ(r.totals.failed, 2) << r.out;
+    // texts are found in the order given; a row names its first cells
+    EXPECT_NE(r.out.find("s.scenario:5: expect-report Form3: expected \"1. 立管水力计算 | 宿舍等水力计算 计算书\", got "
+                         "\"no \"宿舍等水力计算 计算书\" (in this order)\""),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find("s.scenario:7: expect-report-row Form3: expected \"层数 | 2\", got \"层数 | 1 | \""),
+              std::string::npos)
+        << r.out;
+    std::ifstream in(file);
+    std::ostringstream html;
+    html << in.rdbuf();
+    EXPECT_EQ(html.str().rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.str().find("<td align=\"center\">De25</td>"), std::string::npos);
+    std::remove(file.c_str());
+}
+
+TEST(Driver, ReportStatementsNeedAScreenWithAReportAndQuotedTexts)
+{
+    for (const char* line : {"report Form7 x.html", "report Form3", "report \"Form3\" x.html", "expect-report Form3",
+                             "expect-report Form3 bare", "expect-report-row Form99 \"x\"",
+                             "expect-report Form6 \"编著说明\"", "report Form3 /dev/null/x.html"}) {
+        const ScriptRun r = run(std::string(line) + "\n");
+        EXPECT_EQ(r.totals.failed, 1) << line;
+        EXPECT_EQ(r.out.rfind("s.scenario:1: error: ", 0), 0u) << line << " -> " << r.out;
+    }
+    // where a relative file goes
+    EXPECT_EQ(reportPath("/abs/x.html"), "/abs/x.html");
+    const std::string rel = reportPath("sub/x.html");
+    EXPECT_NE(rel.find("formscript/sub/x.html"), std::string::npos) << rel;
+    EXPECT_EQ(rel.front(), '/');
+}
+
 TEST(Driver, EachFileRunsFromAFreshProgram)
 {
     const std::string a = ::testing::TempDir() + "a.scenario";

@@ -2,8 +2,10 @@
 
 #include "model/app.h"
 #include "shell/mdiform1.h"
+#include "shell/report.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -160,7 +162,30 @@ void dump(std::ostream& out, const Screen& s)
     for (const auto& [name, v] : s.variables()) out << "  " << s.name() << "." << name << " = " << variableText(v) << "\n";
 }
 
+// The report of the named screen as it stands now.
+model::report::Document reportOf(App& app, const std::string& screen)
+{
+    if (!app.known(screen)) fail("no screen " + screen);
+    auto doc = shell::calculationReport(app.screen(screen));
+    if (!doc) fail(screen + " has no calculation report");
+    return std::move(*doc);
+}
+
+std::string joinCells(const std::vector<std::string>& cells)
+{
+    std::string s;
+    for (std::size_t k = 0; k < cells.size(); ++k) s += (k ? " | " : "") + cells[k];
+    return s;
+}
+
 } // namespace
+
+std::string reportPath(std::string_view file)
+{
+    std::filesystem::path p{std::string(file)};
+    if (p.is_absolute()) return p.string();
+    return (std::filesystem::temp_directory_path() / "formscript" / p).string();
+}
 
 Control& controlAt(App& app, const Address& a)
 {
@@ -316,6 +341,21 @@ Statement parseLine(std::string_view line)
         if (words[1].quoted) fail("dump takes a screen name");
         st.op = Statement::Op::Dump;
         st.words.push_back(words[1].text);
+    } else if (op == "report") {
+        need(3);
+        if (words[1].quoted) fail("report takes a screen name");
+        if (words[2].text.empty()) fail("report takes a file name");
+        st.op = Statement::Op::Report;
+        st.words = {words[1].text, words[2].text};
+    } else if (op == "expect-report" || op == "expect-report-row") {
+        if (words.size() < 3) fail(op + " takes a screen name and at least one text");
+        if (words[1].quoted) fail(op + " takes a screen name");
+        st.op = op == "expect-report" ? Statement::Op::ExpectReport : Statement::Op::ExpectReportRow;
+        st.words.push_back(words[1].text);
+        for (std::size_t k = 2; k < words.size(); ++k) {
+            if (!words[k].quoted) fail("report texts are quoted");
+            st.words.push_back(words[k].text);
+        }
     } else {
         fail("unknown statement " + op);
     }
@@ -415,6 +455,42 @@ void runScript(std::string_view fileName, std::string_view text, std::ostream& o
             case Statement::Op::Dump: {
                 if (!app.known(st.words[0])) fail("no screen " + st.words[0]);
                 dump(out, app.screen(st.words[0]));
+                break;
+            }
+            case Statement::Op::Report: {
+                const std::string html = model::report::toHtml(reportOf(app, st.words[0]));
+                const std::filesystem::path path = reportPath(st.words[1]);
+                std::error_code ec;
+                if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+                std::ofstream file(path, std::ios::binary | std::ios::trunc);
+                if (!(file << html) || !file.flush()) fail("cannot write " + path.string());
+                break;
+            }
+            case Statement::Op::ExpectReport: {
+                const std::string text = model::report::toText(reportOf(app, st.words[0]));
+                std::size_t at = 0;
+                std::string missing;
+                for (std::size_t k = 1; k < st.words.size() && missing.empty(); ++k) {
+                    const auto found = text.find(st.words[k], at);
+                    if (found == std::string::npos) missing = st.words[k];
+                    else at = found + st.words[k].size();
+                }
+                std::vector<std::string> want(st.words.begin() + 1, st.words.end());
+                expectation(missing.empty(), "expect-report " + st.words[0], joinCells(want),
+                            missing.empty() ? joinCells(want) : "no \"" + missing + "\" (in this order)");
+                break;
+            }
+            case Statement::Op::ExpectReportRow: {
+                const auto rows = model::report::rows(reportOf(app, st.words[0]));
+                const std::vector<std::string> want(st.words.begin() + 1, st.words.end());
+                bool found = false;
+                std::string near;
+                for (const auto& row : rows) {
+                    if (row.size() >= want.size() && std::equal(want.begin(), want.end(), row.begin())) found = true;
+                    else if (!row.empty() && row.front() == want.front() && near.empty()) near = joinCells(row);
+                }
+                expectation(found, "expect-report-row " + st.words[0], joinCells(want),
+                            near.empty() ? "no such row" : near);
                 break;
             }
             }

@@ -32,12 +32,17 @@ struct Address {
 };
 
 struct Statement {
-    enum class Op { Type, Pick, Click, Expect, ExpectList, ExpectScreens, ExpectFailure, ExpectNoFailure, Dump };
+    enum class Op {
+        Type, Pick, Click, Expect, ExpectList, ExpectScreens, ExpectFailure, ExpectNoFailure, Dump,
+        Report, ExpectReport, ExpectReportRow,
+    };
     Op op{};
     Address address;
     Value value;                      // type, expect
     long long number = 0;             // pick
-    std::vector<std::string> words;   // expect-list items, expect-screens names, dump screen
+    // expect-list items, expect-screens names, dump screen; report: screen and
+    // file; expect-report, expect-report-row: screen, then the texts or cells
+    std::vector<std::string> words;
 };
 
 // Splits a line into words; quoted texts keep their blanks and escapes are
@@ -67,6 +72,10 @@ struct Totals {
     int failed = 0;
     bool unreadable = false;
 };
+
+// Where `report Screen FILE` writes: an absolute FILE as it is, a relative one
+// under the system's temporary directory, in "formscript/".
+std::string reportPath(std::string_view file);
 
 // Runs one script text from a fresh program start, adding to `totals` and
 // writing failed expectations and errors to `out` as FILE:LINE: ….
