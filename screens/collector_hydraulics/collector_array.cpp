@@ -65,7 +65,8 @@ void Form2::Command1_Click()
     if (unsized.empty()) {
         Label5.Hide();
     } else {
-        Label5.setCaption("管段" + unsized + "所需管径超过该管材的最大规格，未选出管径；其管径与阻力仍为原值。");
+        Label5.setCaption("管段" + unsized + "所需管径超过该管材的最大规格，未选出管径；"
+                          "其管径与阻力仍为原值，并计入阵列阻力i2。");
         Label5.Show();
     }
 }

@@ -38,7 +38,8 @@ public:
     CommandButton Command4{*this, "Command4", in(Frame8, 2, 1), "计算归0!"};
     // shown while the main pipe's flow is too large for every size
     Label Label6{*this, "Label6", in(Frame8, 9, 0, 1, 3),
-                 "所需管径超过该管材的最大规格，未选出管径；管径与沿程阻力仍为原值。"};
+                 "所需管径超过该管材的最大规格，未选出管径；管径与沿程阻力仍为原值，"
+                 "局部阻力与总阻力按原沿程阻力计算。"};
 
     // --- right: one collector array and its segment table
     Frame Frame5{*this, "Frame5", at(0, 1)};

@@ -81,6 +81,7 @@ Form3::Form3(App& app) : Screen(app, "Form3")
     Text9.back(colors::pink).size(900);
     Text19.locked().back(colors::magenta).size(900);
     Text29.locked().back(colors::magenta).size(900);
+    Label19.fore(colors::red).wrap().hidden();
 
     Label10.wrap().size(9000);
     Label10.setCaption(std::string(notes));

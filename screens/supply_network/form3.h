@@ -51,6 +51,10 @@ private:
     Label Label15{*this, "Label15", in(Frame5, 5, 0), "回水泵循环流量"};
     TextBox Text29{*this, "Text29", in(Frame5, 5, 1)};
     Label Label16_3{*this, "Label16", 3, in(Frame5, 5, 2), "m3/h"};
+    // shown while a segment of either table has no size: its loss and volume
+    // are missing from the pump's head and flow
+    Label Label19{*this, "Label19", in(Frame5, 6, 0, 1, 3),
+                  "有管段未选出管径（标“无合适管径”），其损失和容量未计入水泵扬程和循环流量。"};
 
     Frame Frame3{*this, "Frame3", in(Picture3, 3, 0), "说明"};
     Label Label10{*this, "Label10", in(Frame3, 0, 0)};
@@ -107,6 +111,9 @@ private:
     Frame Frame6{*this, "Frame6", at(1, 0)};
     ControlArray<TextBox> Text31{*this, "Text31"};   // size label
     ControlArray<TextBox> Text30{*this, "Text30"};   // inner diameter dj, mm
+
+    // Size cell of a segment that even the largest pipe is too small for.
+    static constexpr const char* noSize = "无合适管径";
 
     std::int16_t i = 0;   // loop counter; the row count while a pipe calculation runs
     std::int16_t j = 0;   // counter of the row-hiding loop

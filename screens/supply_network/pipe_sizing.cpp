@@ -5,11 +5,6 @@
 
 namespace screens {
 
-namespace {
-// Shown in the size cell of a segment that even the largest pipe is too small for.
-constexpr const char* noSize = "无合适管径";
-} // namespace
-
 void Form3::Command1_Click()
 {
     i = CInt(Val(Text5.text()));   // storeys

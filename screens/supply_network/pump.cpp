@@ -29,6 +29,14 @@ void Form3::Command3_Click()
     const ext nr = Val(Text6.text());   // risers
     const Currency Q = CCur(cut((Vh.value() * 1.3 + Vr.value() * nr) * 0.003, 2));
     Text29.setText(CStr(Q));   // circulation flow, m³/h
+
+    // a shown segment without a size has no loss or volume in the totals
+    bool incomplete = false;
+    for (i = 0; i <= 11; ++i) {
+        incomplete = incomplete || (Text14(i).visible() && Text14(i).text() == noSize);
+        incomplete = incomplete || (Text24(i).visible() && Text24(i).text() == noSize);
+    }
+    Label19.setVisible(incomplete);
 }
 
 } // namespace screens

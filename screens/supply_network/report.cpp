@@ -88,6 +88,7 @@ void declareSupplyNetworkReport(Declaration& d)
     pump.field("Text29", "Label15", "Label16(3)")
         .formula("Q = 3·(1.3·ΣV横管 + n·ΣV立管) / 1000", "3×(1.3×({sum Text28}) + {Text6}×({sum Text18})) / 1000")
         .note("每小时循环三倍系统水容积，n 为立管数；截取两位小数");
+    pump.warning("Label19");
 }
 
 } // namespace screens
