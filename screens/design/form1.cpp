@@ -348,6 +348,9 @@ void Form1::Form_Load()
     Text19.setText("");
 }
 
+// The panel tabs keep the designed Left/Top of the residential panel; on
+// screen both panels are drawn in the same cell beside the shared column, so
+// the one shown always stands in the same place.
 void Form1::Command1_Click()
 {
     Command1.setBackColor(colors::highlight);

@@ -12,6 +12,7 @@
 #include <QTextBrowser>
 
 #include <algorithm>
+#include <vector>
 
 namespace ui {
 
@@ -84,6 +85,19 @@ ScreenView::ScreenView(model::App& app, model::Screen& screen, QWidget* parent)
 
 void ScreenView::packGrid(QGridLayout* grid)
 {
+    // A control spanning several rows that is taller than the controls beside
+    // it gives its extra height to the rows it spans that hold no control of
+    // their own, so the controls beside it keep their natural height.
+    std::vector<bool> own(static_cast<std::size_t>(grid->rowCount()), false);
+    std::vector<bool> spanned(own.size(), false);
+    for (int i = 0; i < grid->count(); ++i) {
+        int row = 0, col = 0, rowSpan = 1, colSpan = 1;
+        grid->getItemPosition(i, &row, &col, &rowSpan, &colSpan);
+        if (rowSpan == 1) own[static_cast<std::size_t>(row)] = true;
+        for (int r = row + 1; r < row + rowSpan; ++r) spanned[static_cast<std::size_t>(r)] = true;
+    }
+    for (std::size_t r = 0; r < own.size(); ++r)
+        if (spanned[r] && !own[r]) grid->setRowStretch(static_cast<int>(r), 1);
     grid->setRowStretch(grid->rowCount(), 1);
     grid->setColumnStretch(grid->columnCount(), 1);
 }

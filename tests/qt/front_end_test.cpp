@@ -23,6 +23,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace model;
 
 namespace {
@@ -228,6 +230,58 @@ TEST(MainWindowMenus, EveryMenuItemShowsItsScreenAndHidesTheOthers)
         }
     }
     EXPECT_TRUE(program->window->windowTitle().contains("太阳能系统水力计算"));
+}
+
+// The design screen as drawn: one panel at a time in the place beside the
+// shared left column, whose groups keep their natural height however tall
+// the panel is; the shrunk area block of the semi-centralized arrangement
+// draws no rows below its height.
+TEST(DesignScreenOnScreen, OnePanelBesideTheSharedColumnAtItsNaturalHeight)
+{
+    auto program = ui::makeProgram();
+    ASSERT_EQ(program->startResult.outcome, Outcome::Done);
+    program->window->resize(1366, 768);
+    program->window->show();
+    QApplication::processEvents();
+    Screen& form = program->app.screen("Form1");
+    ui::ScreenView* view = program->window->viewOf(form);
+    ASSERT_NE(view, nullptr);
+    const auto control = [&](const char* name, std::optional<std::int16_t> index = std::nullopt) -> Control& {
+        Control* c = form.find(name, index);
+        EXPECT_NE(c, nullptr) << name;
+        return *c;
+    };
+    const auto widget = [&](const char* name, std::optional<std::int16_t> index = std::nullopt) {
+        return view->widgetFor(control(name, index));
+    };
+    const auto natural = [&](const char* name) {
+        QWidget* w = widget(name);
+        EXPECT_EQ(w->height(), w->sizeHint().height()) << name;
+    };
+
+    EXPECT_TRUE(widget("Frame4")->isVisible());
+    EXPECT_FALSE(widget("Frame5")->isVisible());
+    EXPECT_GT(widget("Frame4")->height(), widget("Frame1")->height() + widget("Frame2")->height());
+    natural("Frame1");
+    natural("Frame2");
+
+    ASSERT_TRUE(program->app.click(control("Command2")).ok());
+    QApplication::processEvents();
+    EXPECT_FALSE(widget("Frame4")->isVisible());
+    EXPECT_TRUE(widget("Frame5")->isVisible());
+    EXPECT_EQ(widget("Frame5")->geometry().topLeft(), widget("Frame4")->geometry().topLeft());
+    natural("Frame1");
+    natural("Frame2");
+    EXPECT_TRUE(widget("Text16", 3)->isVisible());
+
+    ASSERT_TRUE(program->app.click(control("Option4", 1)).ok());
+    QApplication::processEvents();
+    EXPECT_TRUE(widget("Frame3")->isVisible());
+    EXPECT_TRUE(widget("Text16", 2)->isVisible());
+    for (std::int16_t k : {8, 9, 10, 11}) EXPECT_FALSE(widget("Label8", k)->isVisible()) << k;
+    EXPECT_FALSE(widget("Text16", 3)->isVisible());
+    EXPECT_FALSE(widget("Text16", 4)->isVisible());
+    EXPECT_FALSE(widget("Picture8")->isVisible());
 }
 
 } // namespace

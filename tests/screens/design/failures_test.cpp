@@ -29,6 +29,8 @@ struct FailureCase {
     const char* button;
     FailureKind kind;
     const char* handler;
+    // read-only fields that only a lookup writes, set here as a lookup would
+    std::vector<Entry> lookedUp = {};
 };
 
 void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
@@ -56,6 +58,7 @@ TEST_P(DesignFailure, IsReportedWithItsKindAndHandler)
         ASSERT_TRUE(app.click(target).ok()) << name;
     }
     for (const Entry& e : c.entries) ASSERT_TRUE(app.type(control(e.control, e.index), e.text).ok()) << e.control;
+    for (const Entry& e : c.lookedUp) control(e.control, e.index).setText(e.text);
 
     const ActionResult r = app.click(control(c.button));
     ASSERT_EQ(r.outcome, Outcome::Failed) << c.name;
@@ -98,9 +101,40 @@ INSTANTIATE_TEST_SUITE_P(
                     "Command5", FailureKind::DivisionByZero, "Command5_Click"},
         FailureCase{"ResidentialPipeLossOfOne", {"Command2"}, {{"Combo12", {}, "1"}}, "Command6",
                     FailureKind::DivisionByZero, "Command6_Click"},
+        FailureCase{"NoSunshineHours", {}, {{"Text13", 0, "100"}}, "Command3", FailureKind::DivisionByZero,
+                    "Command3_Click", {{"Text4", {}, "0"}}},
+        FailureCase{"NoIrradiation", {}, {{"Text13", 0, "100"}}, "Command3", FailureKind::DivisionByZero,
+                    "Command3_Click", {{"Text5", {}, "0"}}},
+        FailureCase{"NoCollectorEfficiency", {}, {{"Text13", 0, "100"}, {"Text7", {}, "0"}}, "Command3",
+                    FailureKind::DivisionByZero, "Command3_Click", {{"Text6", {}, "0"}}},
+        FailureCase{"HouseholdsWithoutSunshine", {"Command2"}, {}, "Command5", FailureKind::DivisionByZero,
+                    "Command5_Click", {{"Text4", {}, "0"}}},
+        FailureCase{"ResidentialWithoutSunshine", {"Command2"}, {}, "Command6", FailureKind::DivisionByZero,
+                    "Command6_Click", {{"Text4", {}, "0"}}},
+        FailureCase{"ResidentialWithoutIrradiation", {"Command2"}, {}, "Command6", FailureKind::DivisionByZero,
+                    "Command6_Click", {{"Text5", {}, "0"}}},
+        FailureCase{"ResidentialWithoutCollectorEfficiency", {"Command2"}, {{"Text7", {}, "0"}}, "Command6",
+                    FailureKind::DivisionByZero, "Command6_Click", {{"Text6", {}, "0"}}},
         FailureCase{"ResidentialTankCheckNoTemperatureRise", {"Command2"},
                     {{"Text18", 0, "20"}, {"Text1", {}, "60"}}, "Command7", FailureKind::DivisionByZero,
                     "Command7_Click"}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+
+// A failure stops the run where it happens: the irradiance written before a
+// zero irradiation stays, the efficiency after it keeps its earlier text.
+TEST(DesignFailureStops, ResultsBeforeTheFailureStay)
+{
+    App app;
+    shell::registerScreens(app);
+    ASSERT_TRUE(shell::startProgram(app).ok());
+    Screen& form = app.screen("Form1");
+    form.find("Text5")->setText("0");
+    ASSERT_TRUE(app.type(*form.find("Text13", 0), "100").ok());
+    EXPECT_EQ(app.click(*form.find("Command3")).outcome, Outcome::Failed);
+    EXPECT_EQ(form.find("Text8")->text(), "0");
+    EXPECT_EQ(form.find("Text9")->text(), "46.6");
+    EXPECT_EQ(form.find("Text11")->text(), "64.64");
+    EXPECT_EQ(form.find("Text14", 0)->text(), "");
+}
 
 } // namespace
