@@ -130,6 +130,45 @@ TEST_F(ScreenModel, UserActionsFollowTheRules)
     EXPECT_EQ(Val(f->Combo1.text()), 0.6);
 }
 
+// A list holds each item once, whoever adds it: a Change handler that adds
+// its items every time it runs, a reset that runs the load handler again,
+// and the user typing the same text.
+TEST(ComboLists, HoldEachItemOnceThroughResetAndTyping)
+{
+    struct ListForm : Screen {
+        explicit ListForm(App& a) : Screen(a, "ListForm")
+        {
+            Combo1.onChange = [this] {
+                ++changes;
+                for (double v : {0.3, 0.4, 0.5}) Combo1.addItem(Str(v));
+            };
+            Command1.onClick = [this] { Form_Load(); };   // reset: the load handler again
+        }
+        void Form_Load() override
+        {
+            Combo1.setText("0.6");
+            Combo1.setText("0.3");
+        }
+        ComboBox Combo1{*this, "Combo1", at(0, 0)};
+        CommandButton Command1{*this, "Command1", at(1, 0), "归0"};
+        int changes = 0;
+    };
+    App app;
+    app.registerScreen("ListForm", [](App& a) { return std::make_unique<ListForm>(a); });
+    app.start([&] { app.screen("ListForm").Show(); });
+    auto& f = app.screen<ListForm>("ListForm");
+    const std::vector<std::string> items{" .3", " .4", " .5"};
+    EXPECT_EQ(f.changes, 2);   // each default text raised Change
+    EXPECT_EQ(f.Combo1.list(), items);
+    EXPECT_TRUE(app.click(f.Command1).ok());
+    EXPECT_TRUE(app.type(f.Combo1, " .4").ok());
+    EXPECT_TRUE(app.type(f.Combo1, " .4").ok());
+    EXPECT_EQ(f.changes, 6);
+    EXPECT_EQ(f.Combo1.list(), items);
+    f.Combo1.addItem(" .4");
+    EXPECT_EQ(f.Combo1.listCount(), 3);
+}
+
 TEST_F(ScreenModel, WhatTheUserCannotDoIsRefused)
 {
     EXPECT_EQ(app.type(f->Text2, "x").outcome, Outcome::Refused);           // read-only
