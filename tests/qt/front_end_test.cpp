@@ -21,6 +21,7 @@
 #include <QStatusBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -266,6 +267,24 @@ TEST(MainWindowMenus, EveryMenuItemShowsItsScreenAndHidesTheOthers)
         }
     }
     EXPECT_TRUE(program->window->windowTitle().contains("太阳能系统水力计算"));
+}
+
+// On a 1366 x 768 display, or a smaller free area, the window starts
+// maximized so that its frame does not push it beyond the screen; on a larger
+// one at its own size, never larger than the screen's free area.
+TEST(MainWindowSize, FitsA1366By768Display)
+{
+    EXPECT_TRUE(ui::startsMaximized({1366, 768}));
+    EXPECT_TRUE(ui::startsMaximized({1366, 736}));   // below a panel
+    EXPECT_TRUE(ui::startsMaximized({1280, 1024}));
+    EXPECT_FALSE(ui::startsMaximized({1920, 1040}));
+    EXPECT_FALSE(ui::startsMaximized({1600, 860}));
+    auto program = ui::makeProgram();
+    const QSize free = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(program->window->width(), free.width());
+    EXPECT_LE(program->window->height(), free.height());
+    EXPECT_LE(program->window->width(), 1366);
+    EXPECT_LE(program->window->height(), 768);
 }
 
 // The menu bar holds the five menus in order with their items in order: no
