@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -267,6 +268,28 @@ TEST(MainWindowMenus, EveryMenuItemShowsItsScreenAndHidesTheOthers)
         }
     }
     EXPECT_TRUE(program->window->windowTitle().contains("太阳能系统水力计算"));
+}
+
+// "退出" ends the program at once: the event loop returns, no handler runs
+// after it, and nothing is asked.
+TEST(MainWindowMenus, ExitEndsTheEventLoopAtOnce)
+{
+    auto program = ui::makeProgram();
+    program->window->show();
+    auto& main = program->app.screen<shell::MDIForm1>("MDIForm1");
+    QTimer::singleShot(0, [&] { program->window->actionFor(main.A11(1))->trigger(); });
+    QTimer guard;   // not ended: fail instead of hanging
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(7); });
+    guard.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    guard.stop();
+    EXPECT_TRUE(program->app.ended());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // later actions are refused
+    program->window->actionFor(main.B11(1))->trigger();
+    EXPECT_TRUE(program->app.screen("Form1").visible());
+    EXPECT_FALSE(program->app.screen("Form2").visible());
 }
 
 // On a 1366 x 768 display, or a smaller free area, the window starts

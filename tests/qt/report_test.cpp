@@ -173,11 +173,15 @@ TEST_F(ReportWindow, TheSaveDialogAddsTheSuffixBeforeAskingAboutReplacing)
         dialog->reject();
     });
     poll.start(20);
-    QTimer::singleShot(10000, [] {
+    QTimer guard;   // a dialog the poll did not recognise: close it instead of hanging
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
+    guard.start(10000);
     EXPECT_FALSE(report->exportPdf());   // cancelled: nothing written
     poll.stop();
+    guard.stop();
     EXPECT_TRUE(seen);
 }
 
