@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -268,6 +269,41 @@ TEST(MainWindowMenus, EveryMenuItemShowsItsScreenAndHidesTheOthers)
         }
     }
     EXPECT_TRUE(program->window->windowTitle().contains("太阳能系统水力计算"));
+}
+
+// A reference document keeps its scroll position, and the tank screen its
+// chosen tab, while another screen is shown.
+TEST(MainWindowMenus, ReferenceDocumentsKeepTheirPlaceWhileHidden)
+{
+    auto program = ui::makeProgram();
+    program->window->show();
+    auto& main = program->app.screen<shell::MDIForm1>("MDIForm1");
+    auto menu = [&](Control& item) {
+        program->window->actionFor(item)->trigger();
+        QApplication::processEvents();
+    };
+    menu(main.E11(4));
+    Screen& tanks = program->app.screen("Form11");
+    auto* doc = qobject_cast<QTextBrowser*>(program->window->viewOf(tanks)->widgetFor(*tanks.find("OLE1")));
+    ASSERT_NE(doc, nullptr);
+    QScrollBar* bar = doc->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 100) << "the engineering tank table is longer than its view";
+    bar->setValue(100);
+    menu(main.E11(0));
+    menu(main.D11(0));
+    menu(main.E11(4));
+    EXPECT_TRUE(doc->isVisible());
+    EXPECT_EQ(bar->value(), 100);
+
+    program->app.click(*tanks.find("Command2"));
+    QApplication::processEvents();
+    menu(main.B11(0));
+    menu(main.E11(4));
+    auto* household = program->window->viewOf(tanks)->widgetFor(*tanks.find("OLE2"));
+    EXPECT_TRUE(household->isVisible());
+    EXPECT_FALSE(doc->isVisible());
+    EXPECT_EQ(program->window->viewOf(tanks)->widgetFor(*tanks.find("Command2"))->palette().color(QPalette::Button),
+              QColor(0x80, 0xff, 0xff));
 }
 
 // "退出" ends the program at once: the event loop returns, no handler runs
