@@ -29,13 +29,33 @@ void setUpApplication(QApplication& qa)
     qa.setWindowIcon(icon);
 }
 
+namespace {
+// The main window's own size, and room for a window manager's frame around it
+// (title bar and borders), which is not known before the window is shown.
+constexpr QSize kWindowSize(1366, 740);
+constexpr QSize kFrameRoom(16, 48);
+} // namespace
+
+bool startsMaximized(QSize available)
+{
+    return available.width() < kWindowSize.width() + kFrameRoom.width() ||
+           available.height() < kWindowSize.height() + kFrameRoom.height();
+}
+
+void showMainWindow(MainWindow& window)
+{
+    QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (s && startsMaximized(s->availableGeometry().size())) window.showMaximized();
+    else window.show();
+}
+
 std::unique_ptr<Program> makeProgram()
 {
     auto p = std::make_unique<Program>();
     shell::registerScreens(p->app);
     p->window = std::make_unique<MainWindow>(p->app);
     p->startResult = shell::startProgram(p->app);
-    QSize size(1366, 740);
+    QSize size = kWindowSize;
     if (QScreen* s = QGuiApplication::primaryScreen()) size = size.boundedTo(s->availableGeometry().size());
     p->window->resize(size);
     return p;

@@ -6,6 +6,8 @@
 #include "model/app.h"
 #include "shell/qt/main_window.h"
 
+#include <QSize>
+
 #include <memory>
 
 class QApplication;
@@ -24,5 +26,14 @@ struct Program {
 // Builds the model and the main window and runs the program's start (the main
 // window loads every screen, Form1 is shown). The window is not shown yet.
 std::unique_ptr<Program> makeProgram();
+
+// Whether the main window, 1366 x 740 inside its frame, would not fit a
+// screen whose free area (without panels) is `available`: then it starts
+// maximized, so that nothing of it lies beyond the screen's edge.
+bool startsMaximized(QSize available);
+
+// Shows the main window as the program starts: at its own size where that fits
+// the screen with the window frame, maximized where it does not.
+void showMainWindow(MainWindow& window);
 
 } // namespace ui

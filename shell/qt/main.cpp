@@ -8,6 +8,6 @@ int main(int argc, char** argv)
     QApplication qa(argc, argv);
     ui::setUpApplication(qa);
     auto program = ui::makeProgram();
-    program->window->show();
+    ui::showMainWindow(*program->window);
     return qa.exec();
 }

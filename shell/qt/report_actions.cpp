@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -251,7 +252,14 @@ ReportActions::ReportActions(model::App& app, MainWindow& window) : QObject(&win
         return dialog.exec() == QDialog::Accepted;
     };
     choosePdfFile = [this](const QString& suggested) {
-        return QFileDialog::getSaveFileName(&window_, "导出计算书", suggested, "PDF 文件 (*.pdf)");
+        QFileDialog dialog(&window_, "导出计算书", suggested, "PDF 文件 (*.pdf)");
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // the dialog adds ".pdf" itself, so that it asks before replacing the
+        // file that will really be written
+        dialog.setDefaultSuffix("pdf");
+        dialog.selectFile(suggested);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
+        return dialog.selectedFiles().front();
     };
     update();
 }
@@ -308,7 +316,14 @@ bool ReportActions::exportPdf()
     if (dir.isEmpty() || !QDir(dir).exists()) dir = QDir::homePath();
     QString path = choosePdfFile(QDir(dir).filePath(qs(doc->title).remove(' ') + ".pdf"));
     if (path.isEmpty()) return false;
-    if (!path.endsWith(".pdf", Qt::CaseInsensitive)) path += ".pdf";
+    if (!path.endsWith(".pdf", Qt::CaseInsensitive)) {
+        path += ".pdf";
+        // nobody was asked about replacing a file of the name with the suffix
+        if (QFileInfo::exists(path)) {
+            status("未导出：" + QDir::toNativeSeparators(path) + " 已存在，请另选文件名");
+            return false;
+        }
+    }
     int pages = 0;
     {
         QPdfWriter writer(path);

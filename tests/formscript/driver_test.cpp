@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -50,6 +52,30 @@ TEST(Driver, AFailedExpectationDoesNotStopTheFileButAnErrorDoes)
     EXPECT_EQ(r.totals.passed, 0);
     EXPECT_EQ(r.totals.failed, 2);
     EXPECT_NE(r.out.find("s.scenario:2: error: refused: Label1 is a Label"), std::string::npos) << r.out;
+}
+
+// Each thing a user could not do is refused and printed as an error of its
+// line, which ends the file.
+TEST(Driver, ActionsTheUserCouldNotDoAreRefused)
+{
+    struct Case {
+        const char* line;
+        const char* why;
+    };
+    for (const Case c : {Case{"type Form1.Text9 \"1\"", "Text9 is read-only"},
+                         Case{"click Form1.Option2(0)", "Option2(0) is disabled"},
+                         Case{"click Form2.Command1", "Command1 is not shown"},
+                         Case{"type Form1.Text13(1) \"1\"\nclick MDIForm1.B11(1)\ntype Form1.Text13(1) \"2\"",
+                              "Text13(1) is not shown"},
+                         Case{"pick Form1.Combo1 9999", "Combo1 has no item 9999 (3 items)"},
+                         Case{"pick Form1.Text1 0", "Text1 is not a combo box"},
+                         Case{"click Form1.Label4(0)", "Label4(0) is a Label, nothing to click"}}) {
+        const ScriptRun r = run(std::string(c.line) + "\nexpect Form1.Text9 \"46.67\"\n");
+        const int line = static_cast<int>(std::count(c.line, c.line + std::strlen(c.line), '\n')) + 1;
+        EXPECT_EQ(r.out, "s.scenario:" + std::to_string(line) + ": error: refused: " + c.why + "\n") << c.line;
+        EXPECT_EQ(r.totals.failed, 1) << c.line;
+        EXPECT_EQ(r.totals.passed, 0) << c.line;
+    }
 }
 
 TEST(Driver, UnknownAddressesAndBadLinesAreErrors)

@@ -130,6 +130,45 @@ TEST_F(ScreenModel, UserActionsFollowTheRules)
     EXPECT_EQ(Val(f->Combo1.text()), 0.6);
 }
 
+// A list holds each item once, whoever adds it: a Change handler that adds
+// its items every time it runs, a reset that runs the load handler again,
+// and the user typing the same text.
+TEST(ComboLists, HoldEachItemOnceThroughResetAndTyping)
+{
+    struct ListForm : Screen {
+        explicit ListForm(App& a) : Screen(a, "ListForm")
+        {
+            Combo1.onChange = [this] {
+                ++changes;
+                for (double v : {0.3, 0.4, 0.5}) Combo1.addItem(Str(v));
+            };
+            Command1.onClick = [this] { Form_Load(); };   // reset: the load handler again
+        }
+        void Form_Load() override
+        {
+            Combo1.setText("0.6");
+            Combo1.setText("0.3");
+        }
+        ComboBox Combo1{*this, "Combo1", at(0, 0)};
+        CommandButton Command1{*this, "Command1", at(1, 0), "归0"};
+        int changes = 0;
+    };
+    App app;
+    app.registerScreen("ListForm", [](App& a) { return std::make_unique<ListForm>(a); });
+    app.start([&] { app.screen("ListForm").Show(); });
+    auto& f = app.screen<ListForm>("ListForm");
+    const std::vector<std::string> items{" .3", " .4", " .5"};
+    EXPECT_EQ(f.changes, 2);   // each default text raised Change
+    EXPECT_EQ(f.Combo1.list(), items);
+    EXPECT_TRUE(app.click(f.Command1).ok());
+    EXPECT_TRUE(app.type(f.Combo1, " .4").ok());
+    EXPECT_TRUE(app.type(f.Combo1, " .4").ok());
+    EXPECT_EQ(f.changes, 6);
+    EXPECT_EQ(f.Combo1.list(), items);
+    f.Combo1.addItem(" .4");
+    EXPECT_EQ(f.Combo1.listCount(), 3);
+}
+
 TEST_F(ScreenModel, WhatTheUserCannotDoIsRefused)
 {
     EXPECT_EQ(app.type(f->Text2, "x").outcome, Outcome::Refused);           // read-only
@@ -158,6 +197,63 @@ TEST_F(ScreenModel, FailureIsCaughtAtTheActionAndKeepsEarlierResults)
     // the program goes on
     EXPECT_TRUE(app.click(f->Command1).ok());
     EXPECT_EQ(app.lastResult().outcome, Outcome::Done);
+}
+
+// Every kind of failed calculation, raised by the value rules inside a
+// handler, reaches the user action as that kind with the screen and the
+// handler named; what the handler wrote before stays, and the program goes on.
+TEST(Failures, EveryKindIsReportedWithScreenAndHandler)
+{
+    struct FailForm : Screen {
+        explicit FailForm(App& a) : Screen(a, "FailForm")
+        {
+            Command1.onClick([this](std::int16_t i) {
+                Text1.setText("before " + std::to_string(i));
+                const ext zero = Val(Text2.text());
+                switch (i) {
+                case 0: Text1.setText(CStr(CDbl(Text2.text() + "x"))); break;
+                case 1: Text1.setText(CStr(dbl(quot(1, zero)))); break;
+                case 2: Text1.setText(CStr(dbl(sqr(zero - 1)))); break;
+                case 3: Text1.setText(CStr(dbl(power(zero - 2, 1.85L)))); break;
+                case 4: Text1.setText(CStr(sng(1e30L * 1e30L))); break;
+                case 5: Text1.setText(CStr(CInt(zero + 40000))); break;
+                case 6: Text1.setText(CStr(CCur(1e16L))); break;
+                case 7: Label1(static_cast<std::int16_t>(zero + 3)).setCaption("no such member"); break;
+                }
+            });
+            for (std::int16_t i = 0; i < 8; ++i) Command1.add(i, at(2, i), "算");
+            Label1.add(0, at(3, 0));
+            Label1.add(2, at(3, 1));
+        }
+        TextBox Text1{*this, "Text1", at(0, 0)};
+        TextBox Text2{*this, "Text2", at(1, 0), "0"};
+        ControlArray<CommandButton> Command1{*this, "Command1"};
+        ControlArray<Label> Label1{*this, "Label1"};
+    };
+    App app;
+    app.registerScreen("FailForm", [](App& a) { return std::make_unique<FailForm>(a); });
+    app.start([&] { app.screen("FailForm").Show(); });
+    auto& f = app.screen<FailForm>("FailForm");
+    f.setCaption("失败页");
+    const FailureKind kinds[] = {FailureKind::InvalidEntry,    FailureKind::DivisionByZero,
+                                 FailureKind::NegativeSqrt,    FailureKind::NegativePower,
+                                 FailureKind::FloatOverflow,   FailureKind::IntegerOverflow,
+                                 FailureKind::CurrencyOverflow, FailureKind::IndexOutOfRange};
+    for (std::int16_t i = 0; i < 8; ++i) {
+        const ActionResult r = app.click(f.Command1(i));
+        ASSERT_EQ(r.outcome, Outcome::Failed) << i;
+        EXPECT_EQ(r.failure->kind, kinds[i]) << i;
+        EXPECT_EQ(r.failure->screen, "FailForm");
+        EXPECT_EQ(r.failure->handler, "Command1_Click");
+        const std::string message = r.failure->message();
+        EXPECT_NE(message.find("失败页"), std::string::npos) << message;
+        EXPECT_NE(message.find(failureText(kinds[i])), std::string::npos) << message;
+        EXPECT_NE(message.find("Command1_Click"), std::string::npos) << message;
+        EXPECT_EQ(f.Text1.text(), "before " + std::to_string(i));
+    }
+    f.Text2.setText("5");
+    EXPECT_TRUE(app.click(f.Command1(1)).ok());
+    EXPECT_EQ(f.Text1.text(), "0.2");
 }
 
 TEST_F(ScreenModel, ArraysNameTheirMembersByIndex)

@@ -16,10 +16,16 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +55,13 @@ public:
         Combo1.onChange = [this] { ++changes; };
         Option1.onClick([this](std::int16_t i) { Label1.setCaption("选项 " + std::to_string(i)); });
         Check1.onClick = [this] { Text2.setText(CStr(Check1.value())); };
+        Command3.onClick = [this] {
+            Combo1.setText("3100");                     // raises Change
+            Option1(1).setValue(true);                  // raises Option1_Click(1)
+            OLE1.setText("<p>新文档</p>");
+            Picture1.Hide();
+            Frame1.setBackColor(colors::pink);
+        };
         var("changes", changes);
     }
 
@@ -60,6 +73,7 @@ public:
     ControlArray<OptionButton> Option1{*this, "Option1"};
     CommandButton Command1{*this, "Command1", at(1, 0), "计 算"};
     CommandButton Command2{*this, "Command2", at(2, 0), "除零"};
+    CommandButton Command3{*this, "Command3", at(6, 0), "改写"};
     Label Label1{*this, "Label1", at(3, 0), "结果"};
     PictureBox Picture1{*this, "Picture1", at(4, 0)};
     Label Label2{*this, "Label2", in(Picture1, 0, 0), "下行"};
@@ -181,12 +195,39 @@ TEST_F(FrontEnd, VisibilityEnablingColoursAndClippingReachTheWidgets)
     EXPECT_FALSE(form->Label2.shown());
 }
 
+TEST_F(FrontEnd, AHandlersChangesToEveryKindReachTheirWidgets)
+{
+    QTest::mouseClick(widget<QPushButton>(form->Command3), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_EQ(widget<QComboBox>(form->Combo1)->currentText(), QString("3100"));
+    EXPECT_EQ(form->changes, 1);
+    EXPECT_EQ(widget<QComboBox>(form->Combo1)->count(), 2);
+    EXPECT_TRUE(widget<QRadioButton>(form->Option1(1))->isChecked());
+    EXPECT_FALSE(widget<QRadioButton>(form->Option1(0))->isChecked());
+    EXPECT_EQ(widget<QLabel>(form->Label1)->text(), QString("选项 1"));
+    EXPECT_EQ(widget<QTextBrowser>(form->OLE1)->toPlainText(), QString("新文档"));
+    EXPECT_FALSE(view->widgetFor(form->Picture1)->isVisible());
+    EXPECT_FALSE(view->widgetFor(form->Label2)->isVisible());
+    EXPECT_EQ(widget<QGroupBox>(form->Frame1)->palette().color(QPalette::Window), QColor(255, 192, 192));
+}
+
 TEST_F(FrontEnd, FailingHandlerIsReportedInTheStatusBarAndTheProgramGoesOn)
 {
     QTest::mouseClick(widget<QPushButton>(form->Command2), Qt::LeftButton);
     EXPECT_EQ(app.lastResult().outcome, Outcome::Failed);
     EXPECT_TRUE(window->statusText().contains("除数为零")) << window->statusText().toStdString();
     EXPECT_TRUE(window->statusText().contains("Command2_Click"));
+    EXPECT_TRUE(window->statusText().contains("KindsForm"));
+    // in red
+    QLabel* status = nullptr;
+    for (QLabel* l : window->statusBar()->findChildren<QLabel*>())
+        if (l->text() == window->statusText()) status = l;
+    ASSERT_NE(status, nullptr);
+    status->ensurePolished();
+    const QColor red = status->palette().color(QPalette::WindowText);
+    EXPECT_GT(red.red(), 150);
+    EXPECT_LT(red.green(), 60);
+    EXPECT_LT(red.blue(), 60);
     EXPECT_EQ(form->Text2.text(), "已写"); // what was written before the failure stays
     EXPECT_EQ(widget<QLineEdit>(form->Text2)->text(), QString("已写"));
     EXPECT_TRUE(window->isVisible());
@@ -282,6 +323,110 @@ TEST(DesignScreenOnScreen, OnePanelBesideTheSharedColumnAtItsNaturalHeight)
     EXPECT_FALSE(widget("Text16", 3)->isVisible());
     EXPECT_FALSE(widget("Text16", 4)->isVisible());
     EXPECT_FALSE(widget("Picture8")->isVisible());
+}
+
+// A reference document keeps its scroll position, and the tank screen its
+// chosen tab, while another screen is shown.
+TEST(MainWindowMenus, ReferenceDocumentsKeepTheirPlaceWhileHidden)
+{
+    auto program = ui::makeProgram();
+    program->window->show();
+    auto& main = program->app.screen<shell::MDIForm1>("MDIForm1");
+    auto menu = [&](Control& item) {
+        program->window->actionFor(item)->trigger();
+        QApplication::processEvents();
+    };
+    menu(main.E11(4));
+    Screen& tanks = program->app.screen("Form11");
+    auto* doc = qobject_cast<QTextBrowser*>(program->window->viewOf(tanks)->widgetFor(*tanks.find("OLE1")));
+    ASSERT_NE(doc, nullptr);
+    QScrollBar* bar = doc->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 100) << "the engineering tank table is longer than its view";
+    bar->setValue(100);
+    menu(main.E11(0));
+    menu(main.D11(0));
+    menu(main.E11(4));
+    EXPECT_TRUE(doc->isVisible());
+    EXPECT_EQ(bar->value(), 100);
+
+    program->app.click(*tanks.find("Command2"));
+    QApplication::processEvents();
+    menu(main.B11(0));
+    menu(main.E11(4));
+    auto* household = program->window->viewOf(tanks)->widgetFor(*tanks.find("OLE2"));
+    EXPECT_TRUE(household->isVisible());
+    EXPECT_FALSE(doc->isVisible());
+    EXPECT_EQ(program->window->viewOf(tanks)->widgetFor(*tanks.find("Command2"))->palette().color(QPalette::Button),
+              QColor(0x80, 0xff, 0xff));
+}
+
+// "退出" ends the program at once: the event loop returns, no handler runs
+// after it, and nothing is asked.
+TEST(MainWindowMenus, ExitEndsTheEventLoopAtOnce)
+{
+    auto program = ui::makeProgram();
+    program->window->show();
+    auto& main = program->app.screen<shell::MDIForm1>("MDIForm1");
+    QTimer::singleShot(0, [&] { program->window->actionFor(main.A11(1))->trigger(); });
+    QTimer guard;   // not ended: fail instead of hanging
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(7); });
+    guard.start(10000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    guard.stop();
+    EXPECT_TRUE(program->app.ended());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    // later actions are refused
+    program->window->actionFor(main.B11(1))->trigger();
+    EXPECT_TRUE(program->app.screen("Form1").visible());
+    EXPECT_FALSE(program->app.screen("Form2").visible());
+}
+
+// On a 1366 x 768 display, or a smaller free area, the window starts
+// maximized so that its frame does not push it beyond the screen; on a larger
+// one at its own size, never larger than the screen's free area.
+TEST(MainWindowSize, FitsA1366By768Display)
+{
+    EXPECT_TRUE(ui::startsMaximized({1366, 768}));
+    EXPECT_TRUE(ui::startsMaximized({1366, 736}));   // below a panel
+    EXPECT_TRUE(ui::startsMaximized({1280, 1024}));
+    EXPECT_FALSE(ui::startsMaximized({1920, 1040}));
+    EXPECT_FALSE(ui::startsMaximized({1600, 860}));
+    auto program = ui::makeProgram();
+    const QSize free = QGuiApplication::primaryScreen()->availableGeometry().size();
+    EXPECT_LE(program->window->width(), free.width());
+    EXPECT_LE(program->window->height(), free.height());
+    EXPECT_LE(program->window->width(), 1366);
+    EXPECT_LE(program->window->height(), 768);
+}
+
+// The menu bar holds the five menus in order with their items in order: no
+// separators, no shortcut keys, no other entries.
+TEST(MainWindowMenus, MenuBarAsTheMenuTableGivesIt)
+{
+    auto program = ui::makeProgram();
+    const std::vector<std::pair<QString, QStringList>> expected = {
+        {"菜单", {"编著说明", "退出"}},
+        {"太阳能设计计算", {"太阳能系统设计计算", "太阳能系统水力计算"}},
+        {"供水管网水力计算", {"宿舍等水力计算", "工程量计算"}},
+        {"游泳池加热计算", {"游泳池加热计算"}},
+        {"设计参数", {"用水量标准<50015-2003>", "太阳能保证率", "太阳能集热器技术参数", "空气源热泵技术参数", "水箱技术参数"}},
+    };
+    const QList<QAction*> menus = program->window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));
+    for (std::size_t m = 0; m < expected.size(); ++m) {
+        QAction* menu = menus[static_cast<qsizetype>(m)];
+        EXPECT_EQ(menu->text(), expected[m].first);
+        EXPECT_TRUE(menu->shortcut().isEmpty());
+        ASSERT_NE(menu->menu(), nullptr);
+        QStringList items;
+        for (QAction* a : menu->menu()->actions()) {
+            EXPECT_FALSE(a->isSeparator()) << menu->text().toStdString();
+            EXPECT_TRUE(a->shortcut().isEmpty()) << a->text().toStdString();
+            items << a->text();
+        }
+        EXPECT_EQ(items, expected[m].second);
+    }
 }
 
 } // namespace

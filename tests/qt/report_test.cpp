@@ -18,6 +18,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPdfWriter>
@@ -29,6 +30,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolBar>
 
 #include <gtest/gtest.h>
@@ -120,6 +122,7 @@ TEST_F(ReportWindow, ThePdfGoesOnlyToTheFileChosenWithItsPagesAndNumbers)
     QFile pdf(path + ".pdf");
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     const QByteArray bytes = pdf.readAll();
+    pdf.close();
     EXPECT_TRUE(bytes.startsWith("%PDF"));
     EXPECT_TRUE(bytes.contains("/FontFile2")) << "fonts embedded";
     EXPECT_TRUE(program->window->statusBar()->currentMessage().contains("计算书已导出"));
@@ -137,10 +140,49 @@ TEST_F(ReportWindow, ThePdfGoesOnlyToTheFileChosenWithItsPagesAndNumbers)
     report->choosePdfFile = [](const QString&) { return QString(); };
     EXPECT_FALSE(report->exportPdf());
     EXPECT_EQ(filesIn(dir.path()), QStringList{"计算书.pdf"});
+    // a name without the suffix never replaces the file with the suffix,
+    // which nobody was asked about
+    report->choosePdfFile = [&](const QString&) { return path; };
+    EXPECT_FALSE(report->exportPdf());
+    EXPECT_TRUE(program->window->statusBar()->currentMessage().contains("已存在"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_EQ(pdf.readAll(), bytes);
+    pdf.close();
     // a file that cannot be written is reported, not thrown
     report->choosePdfFile = [](const QString&) { return QString("/dev/null/计算书.pdf"); };
     EXPECT_FALSE(report->exportPdf());
     EXPECT_TRUE(program->window->statusBar()->currentMessage().contains("无法写入"));
+}
+
+// The program's own save dialog: a save dialog for PDF files that adds the
+// suffix itself, so that the file it asks about replacing is the one written.
+TEST_F(ReportWindow, TheSaveDialogAddsTheSuffixBeforeAskingAboutReplacing)
+{
+    calculateCentralized();
+    bool seen = false;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        seen = true;
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->defaultSuffix(), QString("pdf"));
+        EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+        EXPECT_TRUE(dialog->selectedFiles().value(0).endsWith("太阳能系统计算计算书.pdf"))
+            << dialog->selectedFiles().value(0).toStdString();
+        dialog->reject();
+    });
+    poll.start(20);
+    QTimer guard;   // a dialog the poll did not recognise: close it instead of hanging
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    guard.start(10000);
+    EXPECT_FALSE(report->exportPdf());   // cancelled: nothing written
+    poll.stop();
+    guard.stop();
+    EXPECT_TRUE(seen);
 }
 
 TEST_F(ReportWindow, PrintingLaysOutTheSamePagesOnThePrinterChosen)
