@@ -22,7 +22,8 @@ void setUpApplication(QApplication& qa)
     f.setPointSize(10);
     qa.setFont(f);
     qa.setApplicationName("solar-calc");
-    qa.setApplicationDisplayName("太阳能系统计算");
+    // no application display name: the window system would append it to the
+    // title, which already reads "太阳能系统计算 - [screen caption]"
     qa.setDesktopFileName("solar-calc");
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/solar-calc-%1.png").arg(size));
