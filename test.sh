@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test.
+# Installs what is missing, builds, and runs every test, then checks that the
+# Debian package installs and starts on this machine (and removes it again).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# the Debian package: built, installed on this machine, started, removed again
+tests/package/install_test.sh build

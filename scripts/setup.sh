@@ -5,7 +5,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-          xvfb xauth x11-utils fonts-wqy-microhei fonts-dejavu-core imagemagick poppler-utils)
+          xvfb xauth fonts-wqy-microhei fonts-dejavu-core imagemagick poppler-utils
+          dpkg-dev file x11-utils desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QPalette>
 #include <QScreen>
 #include <QStyleFactory>
 
@@ -22,7 +23,8 @@ void setUpApplication(QApplication& qa)
     f.setPointSize(10);
     qa.setFont(f);
     qa.setApplicationName("solar-calc");
-    qa.setApplicationDisplayName("太阳能系统计算");
+    // no application display name: the window system would append it to the
+    // title, which already reads "太阳能系统计算 - [screen caption]"
     qa.setDesktopFileName("solar-calc");
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/solar-calc-%1.png").arg(size));
@@ -47,6 +49,35 @@ void showMainWindow(MainWindow& window)
     QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (s && startsMaximized(s->availableGeometry().size())) window.showMaximized();
     else window.show();
+}
+
+QPalette darkPalette()
+{
+    QPalette p;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), disabled(127, 127, 127);
+    p.setColor(QPalette::Window, window);
+    p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base);
+    p.setColor(QPalette::AlternateBase, QColor(66, 66, 66));
+    p.setColor(QPalette::ToolTipBase, window);
+    p.setColor(QPalette::ToolTipText, text);
+    p.setColor(QPalette::PlaceholderText, disabled);
+    p.setColor(QPalette::Text, text);
+    p.setColor(QPalette::Button, window);
+    p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::BrightText, Qt::red);
+    p.setColor(QPalette::Light, QColor(80, 80, 80));
+    p.setColor(QPalette::Midlight, QColor(66, 66, 66));
+    p.setColor(QPalette::Mid, QColor(40, 40, 40));
+    p.setColor(QPalette::Dark, QColor(25, 25, 25));
+    p.setColor(QPalette::Shadow, QColor(20, 20, 20));
+    p.setColor(QPalette::Link, QColor(42, 130, 218));
+    p.setColor(QPalette::Highlight, QColor(42, 130, 218));
+    p.setColor(QPalette::HighlightedText, Qt::white);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabled);
+    p.setColor(QPalette::Disabled, QPalette::Base, window);
+    return p;
 }
 
 std::unique_ptr<Program> makeProgram()

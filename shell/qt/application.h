@@ -11,11 +11,17 @@
 #include <memory>
 
 class QApplication;
+class QPalette;
 
 namespace ui {
 
 // Style and fonts of the application; call once after QApplication exists.
 void setUpApplication(QApplication& qa);
+
+// A dark palette for the Fusion style, as a desktop's dark theme gives it:
+// the program takes whatever palette the system has; the tests and the
+// screenshot tool use this one to see the screens under a dark theme.
+QPalette darkPalette();
 
 struct Program {
     model::App app;

@@ -149,7 +149,9 @@ void MainWindow::controlChanged(Control& c, model::Prop p)
 void MainWindow::actionFinished(const model::ActionResult& r)
 {
     if (r.outcome == model::Outcome::Failed && r.failure) {
-        status_->setStyleSheet("color: #d00000; font-weight: bold;");
+        // red, and still legible on a dark system palette
+        const QColor red = legibleOn(QColor(0xd0, 0, 0), status_->palette().color(QPalette::Window));
+        status_->setStyleSheet(QString("color: %1; font-weight: bold;").arg(red.name()));
         status_->setText(qs(r.failure->message()));
     } else if (r.outcome == model::Outcome::Done) {
         status_->setStyleSheet({});
@@ -161,6 +163,13 @@ void MainWindow::programEnded()
 {
     // leave the handler that ended the program first, then close
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
+void MainWindow::changeEvent(QEvent* e)
+{
+    // the workspace keeps the system's colour when the system palette changes
+    if (e->type() == QEvent::PaletteChange && mdi_) mdi_->setBackground(palette().brush(QPalette::Dark));
+    QMainWindow::changeEvent(e);
 }
 
 void MainWindow::closeEvent(QCloseEvent* e)

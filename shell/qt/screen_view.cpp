@@ -1,10 +1,15 @@
 #include "shell/qt/screen_view.h"
 
+#include "shell/qt/tab_order.h"
+
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
+#include <QEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,6 +18,7 @@
 
 #include <algorithm>
 #include <vector>
+#include <cmath>
 
 namespace ui {
 
@@ -23,6 +29,23 @@ using model::Prop;
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+
+// A command button that Enter and Return press too, as Space does: a user
+// who tabbed to "计 算" presses it with the key at hand.
+class CommandButtonWidget : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && e->modifiers() == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(e);
+    }
+};
 
 // A document view that shows only the text it is given: nothing is loaded
 // from outside, no link is followed.
@@ -67,6 +90,36 @@ QColor toQColor(std::uint32_t ole)
                   static_cast<int>((ole >> 16) & 0xff));
 }
 
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    // relative luminance of sRGB colours, as the WCAG define it
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor textOn(const QColor& back)
+{
+    const QColor black(Qt::black), white(Qt::white);
+    return contrastRatio(black, back) >= contrastRatio(white, back) ? black : white;
+}
+
+QColor legibleOn(const QColor& fore, const QColor& back)
+{
+    constexpr double kReadable = 4.5;
+    // on light backgrounds the colours stay exactly as designed
+    if (textOn(back) == QColor(Qt::black) || contrastRatio(fore, back) >= kReadable) return fore;
+    QColor c = fore.toHsl();
+    for (int l = c.lightness(); l <= 255; l += 5) {
+        c.setHsl(c.hslHue(), c.hslSaturation(), l);
+        if (contrastRatio(c, back) >= kReadable) return c.toRgb();
+    }
+    return QColor(Qt::white);
+}
+
 ScreenView::ScreenView(model::App& app, model::Screen& screen, QWidget* parent)
     : QWidget(parent), app_(app), screen_(screen)
 {
@@ -80,6 +133,7 @@ ScreenView::ScreenView(model::App& app, model::Screen& screen, QWidget* parent)
     // whatever room is left goes to an empty row and column after the last
     packGrid(rootGrid_);
     for (auto& [container, grid] : grids_) packGrid(grid);
+    applyTabOrder(*this);
     applyFocus();
 }
 
@@ -201,7 +255,7 @@ QWidget* ScreenView::create(Control& c, QWidget* parent)
         return k;
     }
     case Kind::CommandButton: {
-        auto* p = new QPushButton(qs(c.text()), parent);
+        auto* p = new CommandButtonWidget(qs(c.text()), parent);
         p->setAutoDefault(false);
         if (c.width() > 0) p->setMinimumWidth(c.width() / kTwipsPerPixel);
         connect(p, &QPushButton::clicked, this, [this, &c] { app_.click(c); });
@@ -303,23 +357,44 @@ void ScreenView::syncColors(Control& c)
 {
     QWidget* w = widgetFor(c);
     if (!w) return;
-    QPalette pal = w->palette();
-    const QPalette base = w->parentWidget() ? w->parentWidget()->palette() : QPalette();
-    const QPalette::ColorRole back = backRole(c.kind());
-    const QPalette::ColorRole fore = foreRole(c.kind());
+    // Only the colours the control sets become the widget's own; every other
+    // role follows the system palette, also when that changes (to a dark one,
+    // say). A control's own background gets black or white text, whichever
+    // reads; its own text colour is lightened where it sits on a dark
+    // background it does not paint itself.
+    const Kind k = c.kind();
     const bool ownBack = !model::colors::isSystem(c.backColor());
-    pal.setColor(back, ownBack ? toQColor(c.backColor()) : base.color(back));
-    if (c.kind() == Kind::CommandButton) pal.setColor(QPalette::Button, ownBack ? toQColor(c.backColor()) : base.color(QPalette::Button));
     const bool ownFore = !model::colors::isSystem(c.foreColor());
-    pal.setColor(fore, ownFore ? toQColor(c.foreColor()) : base.color(fore));
-    if (ownBack && (c.kind() == Kind::TextBox || c.kind() == Kind::ComboBox)) {
-        // coloured fields keep dark text on their light colour in any palette
-        if (!ownFore) pal.setColor(QPalette::Text, Qt::black);
-    }
+    const bool paintsBack = k != Kind::OptionButton && k != Kind::CheckBox;
+    QPalette pal;   // the application's, with no role of its own yet
+    if (ownBack) pal.setColor(backRole(k), toQColor(c.backColor()));
+    if (ownFore)
+        pal.setColor(foreRole(k), legibleOn(toQColor(c.foreColor()), backgroundOf(c)));
+    else if (ownBack && paintsBack)
+        pal.setColor(foreRole(k), textOn(toQColor(c.backColor())));
     w->setPalette(pal);
-    const bool fill = ownBack && (c.kind() == Kind::PictureBox || c.kind() == Kind::Label ||
-                                  c.kind() == Kind::Frame);
-    w->setAutoFillBackground(fill);
+    w->setAutoFillBackground(ownBack && (k == Kind::PictureBox || k == Kind::Label || k == Kind::Frame));
+}
+
+QColor ScreenView::backgroundOf(const Control& c) const
+{
+    const Kind k = c.kind();
+    if (!model::colors::isSystem(c.backColor()) && k != Kind::OptionButton && k != Kind::CheckBox)
+        return toQColor(c.backColor());
+    // the nearest container that paints a colour of its own, else the system's
+    for (const Control* p = c.container(); p; p = p->container())
+        if (!model::colors::isSystem(p->backColor())) return toQColor(p->backColor());
+    const QPalette system = QApplication::palette();
+    return system.color(k == Kind::OptionButton || k == Kind::CheckBox ? QPalette::Window : backRole(k));
+}
+
+void ScreenView::changeEvent(QEvent* e)
+{
+    // the system palette changed: the text colours chosen against it follow
+    if (e->type() == QEvent::PaletteChange)
+        for (Control* c : screen_.controls())
+            if (!model::colors::isSystem(c->foreColor())) syncColors(*c);
+    QWidget::changeEvent(e);
 }
 
 void ScreenView::controlChanged(Control& c, Prop p)

@@ -40,6 +40,9 @@ private:
     void syncValue(model::Control& c);
     void syncList(model::Control& c);
     void syncColors(model::Control& c);
+    // The colour a control's text is read against.
+    QColor backgroundOf(const model::Control& c) const;
+    void changeEvent(QEvent* e) override;
 
     model::App& app_;
     model::Screen& screen_;
@@ -52,5 +55,13 @@ private:
 // OLE colour (r + 256 g + 65536 b) to a Qt colour; system colours are not
 // mapped here (the widget keeps its palette's own colour).
 QColor toQColor(std::uint32_t ole);
+
+// Contrast of two colours as the WCAG measure it, 1 (none) to 21.
+double contrastRatio(const QColor& a, const QColor& b);
+// Black or white, whichever reads better on `back`.
+QColor textOn(const QColor& back);
+// `fore` as it is, or on a dark background lightened (keeping its hue) until
+// it reads at 4.5:1.
+QColor legibleOn(const QColor& fore, const QColor& back);
 
 } // namespace ui

@@ -1,7 +1,9 @@
-// screenshot [--full] SCRIPT OUT.png: starts the real main window offscreen at
-// 1366 x 768, performs the script's actions (type, pick, click) through the
-// user-action path, and saves a picture of the main window (with --full, of
-// the whole shown screen, beyond what the window can show without scrolling).
+// screenshot [--full] [--dark] SCRIPT OUT.png: starts the real main window
+// offscreen at 1366 x 768, performs the script's actions (type, pick, click)
+// through the user-action path, and saves a picture of the main window (with
+// --full, of the whole shown screen, beyond what the window can show without
+// scrolling; with --dark, under a dark system palette). QT_SCALE_FACTOR=2
+// in the environment gives the picture of a HiDPI display.
 // A developer's tool for the documentation; the program itself has no
 // command line.
 #include "shell/qt/application.h"
@@ -23,8 +25,9 @@ int main(int argc, char** argv)
     QStringList args = qa.arguments();
     args.removeFirst();
     const bool full = args.removeAll("--full") > 0;
+    if (args.removeAll("--dark") > 0) QApplication::setPalette(ui::darkPalette());
     if (args.size() != 2) {
-        std::cerr << "usage: screenshot [--full] SCRIPT OUT.png\n";
+        std::cerr << "usage: screenshot [--full] [--dark] SCRIPT OUT.png\n";
         return 2;
     }
     std::ifstream in(args[0].toStdString());
