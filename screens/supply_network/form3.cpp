@@ -145,7 +145,8 @@ void Form3::Form_Load()
     Text6.setText("1");
     Text9.setText("0");
     Text19.setText("0");
-    const PipeTable r = riser(), h = horizontal();
+    const PipeTable r = riser();
+    const PipeTable h = horizontal();
     for (i = 0; i <= 11; ++i) {
         for (int c = 0; c < 9; ++c) r.cell(c, i).Hide();
         Text11(i).setText("3");
