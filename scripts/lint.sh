@@ -37,7 +37,7 @@ if ((format)); then
   if ! clang-format-14 --dry-run -Werror "${sources[@]}" 2>"$out"; then
     echo "lint: not formatted as .clang-format says (clang-format-14 --dry-run FILE shows where):" >&2
     grep -oE '^[^ :]+:[0-9]+:[0-9]+: error:' "$out" | cut -d: -f1 | sort | uniq -c |
-      sed "s|$root/||; s|^ *\([0-9]*\) \(.*\)|  \2: \1 places|" >&2
+      sed "s|$root/||; s|^ *\([0-9]*\) \(.*\)|  \2 (\1)|" >&2
     status=1
   fi
   rm -f "$out"
