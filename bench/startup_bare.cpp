@@ -12,7 +12,7 @@
 namespace {
 class FirstPaint : public QObject {
 public:
-    bool eventFilter(QObject*, QEvent* e) override
+    bool eventFilter(QObject* /*watched*/, QEvent* e) override
     {
         if (e->type() == QEvent::Paint && !done) {
             done = true;
@@ -35,5 +35,5 @@ int main(int argc, char** argv)
     FirstPaint paint;
     w.installEventFilter(&paint);
     w.show();
-    return qa.exec();
+    return QApplication::exec();
 }

@@ -10,7 +10,7 @@
 namespace {
 class FirstPaint : public QObject {
 public:
-    bool eventFilter(QObject*, QEvent* e) override
+    bool eventFilter(QObject* /*watched*/, QEvent* e) override
     {
         if (e->type() == QEvent::Paint && !done) {
             done = true;
@@ -30,5 +30,5 @@ int main(int argc, char** argv)
     FirstPaint paint;
     program->window->installEventFilter(&paint);
     program->window->show();
-    return qa.exec();
+    return QApplication::exec();
 }

@@ -30,7 +30,7 @@ App::Registered* App::entry(std::string_view name)
 
 const App::Registered* App::entry(std::string_view name) const
 {
-    for (auto& r : screens_)
+    for (const auto& r : screens_)
         if (r.name == name) return &r;
     return nullptr;
 }

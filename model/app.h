@@ -43,10 +43,10 @@ struct ActionResult {
 class Observer {
 public:
     virtual ~Observer() = default;
-    virtual void screenCreated(Screen&) {}
-    virtual void screenChanged(Screen&) {}            // caption or visibility
-    virtual void controlChanged(Control&, Prop) {}
-    virtual void actionFinished(const ActionResult&) {}
+    virtual void screenCreated(Screen& /*screen*/) {}
+    virtual void screenChanged(Screen& /*screen*/) {} // caption or visibility
+    virtual void controlChanged(Control& /*control*/, Prop /*prop*/) {}
+    virtual void actionFinished(const ActionResult& /*result*/) {}
     virtual void programEnded() {}
 };
 

@@ -181,7 +181,7 @@ void Control::setCell(Cell cell)
 
 bool Control::clipped() const
 {
-    return container_ && container_->height_ > 0 && top_ >= container_->height_;
+    return container_ != nullptr && container_->height_ > 0 && top_ >= container_->height_;
 }
 
 bool Control::shown() const

@@ -207,25 +207,24 @@ private:
 };
 
 // Typed names for declarations; every control has the one interface above.
-#define MODEL_CONTROL_KIND(Type)                                                                             \
-    class Type : public Control {                                                                            \
-    public:                                                                                                  \
-        Type(Screen& s, std::string name, Place place, std::string text = {})                                \
-            : Control(s, Kind::Type, std::move(name), std::nullopt, place, std::move(text)) {}               \
-        Type(Screen& s, std::string name, std::int16_t index, Place place, std::string text = {})            \
-            : Control(s, Kind::Type, std::move(name), index, place, std::move(text)) {}                      \
-    };
-MODEL_CONTROL_KIND(Label)
-MODEL_CONTROL_KIND(TextBox)
-MODEL_CONTROL_KIND(ComboBox)
-MODEL_CONTROL_KIND(OptionButton)
-MODEL_CONTROL_KIND(CheckBox)
-MODEL_CONTROL_KIND(CommandButton)
-MODEL_CONTROL_KIND(Frame)
-MODEL_CONTROL_KIND(PictureBox)
-MODEL_CONTROL_KIND(Document)
-MODEL_CONTROL_KIND(Menu)
-MODEL_CONTROL_KIND(MenuItem)
-#undef MODEL_CONTROL_KIND
+template <Kind K>
+class ControlOf : public Control {
+public:
+    ControlOf(Screen& s, std::string name, Place place, std::string text = {})
+        : Control(s, K, std::move(name), std::nullopt, place, std::move(text)) {}
+    ControlOf(Screen& s, std::string name, std::int16_t index, Place place, std::string text = {})
+        : Control(s, K, std::move(name), index, place, std::move(text)) {}
+};
+using Label = ControlOf<Kind::Label>;
+using TextBox = ControlOf<Kind::TextBox>;
+using ComboBox = ControlOf<Kind::ComboBox>;
+using OptionButton = ControlOf<Kind::OptionButton>;
+using CheckBox = ControlOf<Kind::CheckBox>;
+using CommandButton = ControlOf<Kind::CommandButton>;
+using Frame = ControlOf<Kind::Frame>;
+using PictureBox = ControlOf<Kind::PictureBox>;
+using Document = ControlOf<Kind::Document>;
+using Menu = ControlOf<Kind::Menu>;
+using MenuItem = ControlOf<Kind::MenuItem>;
 
 } // namespace model

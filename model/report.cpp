@@ -180,7 +180,7 @@ LineDecl& LineDecl::always()
     return *this;
 }
 
-TableDecl& TableDecl::add(Caption header, std::string_view array, bool input, bool caption)
+TableDecl& TableDecl::add(const Caption& header, std::string_view array, bool input, bool caption)
 {
     Column col;
     col.header = decl_.source(header);
@@ -200,9 +200,9 @@ TableDecl& TableDecl::add(Caption header, std::string_view array, bool input, bo
     return *this;
 }
 
-TableDecl& TableDecl::column(Caption header, std::string_view array) { return add(std::move(header), array, false, false); }
-TableDecl& TableDecl::inputColumn(Caption header, std::string_view array) { return add(std::move(header), array, true, false); }
-TableDecl& TableDecl::captionColumn(Caption header, std::string_view array) { return add(std::move(header), array, false, true); }
+TableDecl& TableDecl::column(const Caption& header, std::string_view array) { return add(header, array, false, false); }
+TableDecl& TableDecl::inputColumn(const Caption& header, std::string_view array) { return add(header, array, true, false); }
+TableDecl& TableDecl::captionColumn(const Caption& header, std::string_view array) { return add(header, array, false, true); }
 
 TableDecl& TableDecl::note(std::string formula)
 {
@@ -224,7 +224,7 @@ LineDecl& Section::line(bool input)
     return l;
 }
 
-LineDecl& Section::field(std::string_view address, Caption label, Caption unit)
+LineDecl& Section::field(std::string_view address, const Caption& label, const Caption& unit)
 {
     LineDecl& l = line(inputs());
     const Control& c = decl_.control(address);
@@ -237,14 +237,14 @@ LineDecl& Section::field(std::string_view address, Caption label, Caption unit)
     return l;
 }
 
-LineDecl& Part::input(std::string_view address, Caption label, Caption unit)
+LineDecl& Part::input(std::string_view address, const Caption& label, const Caption& unit)
 {
-    LineDecl& l = field(address, std::move(label), std::move(unit));
+    LineDecl& l = field(address, label, unit);
     l.input_ = true;
     return l;
 }
 
-LineDecl& Section::options(std::string_view container, Caption label)
+LineDecl& Section::options(std::string_view container, const Caption& label)
 {
     LineDecl& l = line(inputs());
     const Control& box = decl_.control(container);
@@ -262,7 +262,7 @@ LineDecl& Section::options(std::string_view container, Caption label)
     return l;
 }
 
-LineDecl& Section::variable(std::string_view name, Caption label, Caption unit)
+LineDecl& Section::variable(std::string_view name, const Caption& label, const Caption& unit)
 {
     LineDecl& l = line(inputs());
     l.value_.variable = decl_.screen().variable(trim(name));
@@ -498,7 +498,7 @@ struct Declaration::Builder {
     static bool shows(const LineDecl& l)
     {
         if (l.when_ && !l.when_()) return false;
-        return l.always_ || !l.anchor_ || report::onView(*l.anchor_);
+        return l.always_ || l.anchor_ == nullptr || report::onView(*l.anchor_);
     }
 
     static Line render(const LineDecl& l)
@@ -536,7 +536,7 @@ struct Declaration::Builder {
     static std::vector<std::size_t> shownRows(const TableDecl& t, const std::vector<std::size_t>& cols)
     {
         std::vector<std::size_t> rows;
-        const std::size_t n = static_cast<std::size_t>(t.last_ - t.first_ + 1);
+        const std::size_t n = static_cast<std::size_t>(t.last_ - t.first_) + 1;
         for (std::size_t r = 0; r < n; ++r) {
             bool any = false;
             for (std::size_t c : cols) any = any || report::onView(*t.columns_[c].cells[r]);
@@ -564,9 +564,11 @@ struct Declaration::Builder {
         Table out;
         out.caption = t.caption_;
         const auto cols = shownColumns(t);
+        out.header.reserve(cols.size());
         for (std::size_t c : cols) out.header.push_back(trim(sourceText(t.columns_[c].header)));
         for (std::size_t r : shownRows(t, cols)) {
             std::vector<std::string> row;
+            row.reserve(cols.size());
             for (std::size_t c : cols) row.push_back(cellText(t, c, r));
             out.rows.push_back(std::move(row));
         }
@@ -658,6 +660,7 @@ struct Declaration::Builder {
     static std::string quoted(const std::vector<std::string>& names)
     {
         std::vector<std::string> q;
+        q.reserve(names.size());
         for (const auto& n : names) q.push_back("“" + n + "”");
         return join(q, "、");
     }
@@ -757,6 +760,7 @@ struct Declaration::Builder {
             }
             for (std::size_t r : shownRows(t, cols)) {
                 std::vector<const Control*> row;
+                row.reserve(cols.size());
                 for (std::size_t c : cols) row.push_back(t.columns_[c].cells[r]);
                 g.rows.push_back(std::move(row));
             }

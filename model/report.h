@@ -170,11 +170,11 @@ class TableDecl {
 public:
     // A column of the members of `array`; its header is a header cell of
     // the screen (hidden with its column) or a fixed text.
-    TableDecl& column(Caption header, std::string_view array);
+    TableDecl& column(const Caption& header, std::string_view array);
     // A column whose cells the user types into (an input of the calculation).
-    TableDecl& inputColumn(Caption header, std::string_view array);
+    TableDecl& inputColumn(const Caption& header, std::string_view array);
     // A column of the captions of the members of `array` (check boxes).
-    TableDecl& captionColumn(Caption header, std::string_view array);
+    TableDecl& captionColumn(const Caption& header, std::string_view array);
     TableDecl& note(std::string formula);
     // Leaves out rows whose cells after the first are all blank.
     TableDecl& dropBlankRows();
@@ -185,7 +185,7 @@ public:
 private:
     friend class Declaration;
     friend class Section;
-    TableDecl& add(Caption header, std::string_view array, bool input, bool caption);
+    TableDecl& add(const Caption& header, std::string_view array, bool input, bool caption);
     struct Column {
         detail::Source header;
         const Control* headerControl = nullptr;
@@ -205,11 +205,11 @@ private:
 class Section {
 public:
     // A field (text box, combo box, check box) with its label and unit.
-    LineDecl& field(std::string_view address, Caption label = {}, Caption unit = {});
+    LineDecl& field(std::string_view address, const Caption& label = {}, const Caption& unit = {});
     // The option selected among the option buttons of a container.
-    LineDecl& options(std::string_view container, Caption label);
+    LineDecl& options(std::string_view container, const Caption& label);
     // A screen-level variable (a value the screen keeps but does not show).
-    LineDecl& variable(std::string_view name, Caption label, Caption unit = {});
+    LineDecl& variable(std::string_view name, const Caption& label, const Caption& unit = {});
     TableDecl& table(std::string caption, int first, int last);
     // A warning label: in the report while the screen shows it.
     Section& warning(std::string_view label);
@@ -243,7 +243,7 @@ public:
 class Part : public Section {
 public:
     // An input only this calculation reads, listed with it.
-    LineDecl& input(std::string_view address, Caption label = {}, Caption unit = {});
+    LineDecl& input(std::string_view address, const Caption& label = {}, const Caption& unit = {});
     // Buttons (or whole control arrays) whose use clears these results.
     Part& clearedBy(std::initializer_list<std::string_view> controls);
     // Calculations (by their buttons) whose results this one reads.

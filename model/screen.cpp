@@ -39,7 +39,7 @@ void Screen::registerControl(Control& c)
     if (!designing_) throw CalcError(FailureKind::Internal, "control " + c.name() + " declared after design");
     Entry& e = byName_[c.name()];
     if (c.index()) {
-        if (e.single || e.members.count(*c.index()))
+        if (e.single != nullptr || e.members.contains(*c.index()))
             throw CalcError(FailureKind::Internal, "control " + c.address() + " declared twice");
         e.members[*c.index()] = &c;
     } else {

@@ -251,7 +251,8 @@ double Val(std::string_view text)
 
 double CDbl(std::string_view text)
 {
-    std::size_t b = 0, e = text.size();
+    std::size_t b = 0;
+    std::size_t e = text.size();
     while (b < e && text[b] == ' ') ++b;
     while (e > b && text[e - 1] == ' ') --e;
     const std::string_view s = text.substr(b, e - b);

@@ -1,5 +1,6 @@
 #include "screens/reports.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace screens {
@@ -17,9 +18,7 @@ constexpr struct {
 
 bool hasReport(std::string_view screen)
 {
-    for (const auto& r : reports)
-        if (r.screen == screen) return true;
-    return false;
+    return std::ranges::any_of(reports, [&](const auto& r) { return r.screen == screen; });
 }
 
 std::unique_ptr<model::report::Declaration> reportOf(const model::Screen& s)

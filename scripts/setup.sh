@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the project needs (only those missing),
-# then configures and builds into build/. Used by start.sh and test.sh.
+# then configures and builds into build/. Used by start.sh and test.sh;
+# with --test (test.sh) also the packages only the checks need.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth fonts-wqy-microhei fonts-dejavu-core imagemagick poppler-utils
           dpkg-dev file x11-utils desktop-file-utils appstream)
+# scripts/lint.sh: clang-format-14 and clang-tidy-14 (with run-clang-tidy-14)
+test_packages=(clang-format clang-tidy)
+if [ "${1:-}" = "--test" ]; then packages+=("${test_packages[@]}"); fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -64,7 +64,7 @@ void MDIForm1::A11_Click(std::int16_t Index)
 
 void MDIForm1::B11_Click(std::int16_t Index) { showScreen(Index == 0 ? "Form1" : "Form2"); }
 void MDIForm1::C11_Click(std::int16_t Index) { showScreen(Index == 0 ? "Form3" : "Form4"); }
-void MDIForm1::D11_Click(std::int16_t) { showScreen("Form5"); }
+void MDIForm1::D11_Click(std::int16_t /*Index*/) { showScreen("Form5"); }
 
 void MDIForm1::E11_Click(std::int16_t Index)
 {

@@ -24,6 +24,7 @@ struct PipeMaterial {
     std::array<PipeSize, 10> sizes;
 };
 
+// clang-format off
 inline constexpr PipeMaterial galvanizedSteel{
     100,
     {{{"DN15", 14.6}, {"DN20", 18}, {"DN25", 25.4}, {"DN32", 31.8}, {"DN40", 38.1},
@@ -39,6 +40,7 @@ inline constexpr PipeMaterial stainlessSteel{
     130,
     {{{"D16", 14.6}, {"D22", 19.8}, {"D26", 24}, {"D35", 33}, {"D40", 38},
       {"D50.8", 48.6}, {"D63.5", 61.1}, {"De90", 73.1}, {"De110", 99}, {"De125", std::nullopt}}}};
+// clang-format on
 
 // The material of option Option1(Index); nullptr for plastic-lined steel and
 // copper, which have no size data (their options are disabled).

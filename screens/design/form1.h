@@ -181,12 +181,12 @@ private:
     void Combo12_Change();
 
     // --- sizing functions shared by the calculations (centralized.cpp)
-    float CollectorArea(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7,
-                        Variant p8, Variant p9);
-    float ExchangerCapacity(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7,
-                            Variant p8);
-    float TankVolume(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7,
-                     Variant p8, Variant p9);
+    static float CollectorArea(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6,
+                               Variant p7, Variant p8, Variant p9);
+    static float ExchangerCapacity(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6,
+                                   Variant p7, Variant p8);
+    static float TankVolume(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7,
+                            Variant p8, Variant p9);
     void collectorOperatingPoint();
     void Command3_Click();
 

@@ -14,25 +14,35 @@ enum class FromTenCubicMetres { NextWholeAboveCut, Cut };
 // Standard tank size (m3) for the daily volume V (L): 50 L steps up to
 // 0.5 m3, 100 L steps up to 1 m3, 500 L steps below 10 m3 and whole cubic
 // metres from there on. A volume of 0 or less leaves the field as it was.
+// Each step's lower end `lo` is a whole number, exact in single precision,
+// and is compared with the volume in single precision.
 void showTankSize(float V, Control& field, FromTenCubicMetres large)
 {
     if (V <= 0) return;
     if (V <= 500) {
-        for (std::int16_t i = 0; i <= 500; i += 50)
-            if (i < V && V <= i + 50) V = i + 50;
+        for (std::int16_t i = 0; i <= 500; i += 50) {
+            const float lo = i;
+            if (lo < V && V <= lo + 50) V = lo + 50;
+        }
         field.setText(CStr(sng(ext(V) / 1000.0)));
     } else if (V <= 1000) {
-        for (std::int16_t i = 500; i <= 1000; i += 100)
-            if (i < V && V < i + 100) V = i + 100;
+        for (std::int16_t i = 500; i <= 1000; i += 100) {
+            const float lo = i;
+            if (lo < V && V < lo + 100) V = lo + 100;
+        }
         field.setText(CStr(sng(ext(V) / 1000.0)));
     } else if (V < 10000) {
-        for (std::int16_t i = 1000; i <= 10000; i += 500)
-            if (i < V && V <= i + 500) V = i + 500;
+        for (std::int16_t i = 1000; i <= 10000; i += 500) {
+            const float lo = i;
+            if (lo < V && V <= lo + 500) V = lo + 500;
+        }
         field.setText(CStr(sng(ext(V) / 1000.0)));
     } else {
         float v = sng(ext(V) * 0.001); // m3
-        for (std::int16_t i = 1000; i <= 10000; i += 100)
-            if (i < v && v <= i + 100) v = i + 100;
+        for (std::int16_t i = 1000; i <= 10000; i += 100) {
+            const float lo = i;
+            if (lo < v && v <= lo + 100) v = lo + 100;
+        }
         field.setText(CStr(sng(large == FromTenCubicMetres::NextWholeAboveCut ? Int(v) + 1 : Int(v))));
     }
 }

@@ -97,9 +97,11 @@ public:
 
 private:
     // Which size each segment uses, one mark per (segment r, size k), for the
-    // risers, the supply and the return pipes. Cleared only by Form_Load, so a
-    // second calculation without a reset counts the first one's marks again.
-    using MarkerGrid = std::array<std::array<bool, insulation::kSizes>, insulation::kSegments>;
+    // risers, the supply and the return pipes: 1 where the segment uses the
+    // size, else 0, a factor of the segment's length. Cleared only by
+    // Form_Load, so a second calculation without a reset counts the first
+    // one's marks again.
+    using MarkerGrid = std::array<std::array<std::int16_t, insulation::kSizes>, insulation::kSegments>;
     MarkerGrid riserMarks{};
     MarkerGrid supplyMarks{};
     MarkerGrid returnMarks{};
@@ -124,7 +126,7 @@ private:
 
     Wrapping sizeSegments();                     // riser and main sizes
     void takeOff(const Wrapping& w);             // lengths, insulation, jacket
-    void markSize(const std::string& sizeText, std::array<bool, insulation::kSizes>& marks);
+    void markSize(const std::string& sizeText, std::array<std::int16_t, insulation::kSizes>& marks);
     void enableWhenCounted(const ComboBox& count);
 };
 

@@ -43,13 +43,16 @@ struct Insulation {
 };
 
 // Up to DN25 elastomeric foam, above it polystyrene, as the screen starts.
+// clang-format off
 inline constexpr std::array<Insulation, kSizes> loadInsulation{{
     {" 橡塑", 13}, {" 橡塑", 13}, {" 橡塑", 13},
     {" 聚苯乙烯", 20}, {" 聚苯乙烯", 20}, {" 聚苯乙烯", 20}, {" 聚苯乙烯", 20},
     {" 聚苯乙烯", 20}, {" 聚苯乙烯", 20}, {" 聚苯乙烯", 20},
 }};
+// clang-format on
 
 // One row per insulation option.
+// clang-format off
 inline constexpr std::array<std::array<Insulation, kSizes>, 4> insulationByOption{{
     {{{"橡塑", 22}, {"橡塑", 22}, {"橡塑", 22},
       {"聚苯乙烯", 25}, {"聚苯乙烯", 25}, {"聚苯乙烯", 25}, {"聚苯乙烯", 25},
@@ -61,6 +64,7 @@ inline constexpr std::array<std::array<Insulation, kSizes>, 4> insulationByOptio
     {{{"聚胺酯", 25}, {"聚胺酯", 25}, {"聚胺酯", 25}, {"聚胺酯", 25}, {"聚胺酯", 25},
       {"聚胺酯", 25}, {"聚胺酯", 25}, {"聚胺酯", 25}, {"聚胺酯", 25}, {"聚胺酯", 25}}},
 }};
+// clang-format on
 
 // Jacket materials: the quantity formula is chosen by these exact texts.
 inline constexpr std::string_view upvcSleeve = "UPVC管";

@@ -12,8 +12,11 @@ using namespace insulation;
 void Form4::takeOff(const Wrapping& w)
 {
     // every row counts, shown or not
-    std::array<std::string, kSegments> riserSize, supplySize, returnSize;
-    std::array<std::int16_t, kSegments> h{}, L{};  // floor height and segment length, mm
+    std::array<std::string, kSegments> riserSize;
+    std::array<std::string, kSegments> supplySize;
+    std::array<std::string, kSegments> returnSize;
+    std::array<std::int16_t, kSegments> h{}; // floor height, mm
+    std::array<std::int16_t, kSegments> L{}; // segment length, mm
     for (i = 0; i < kSegments; ++i) {
         riserSize[i] = Text9(i).text();
         supplySize[i] = Text13(i).text();
@@ -49,11 +52,11 @@ void Form4::takeOff(const Wrapping& w)
 
 // Marks the first size whose label is the segment's size text; a text that
 // names no size (an empty cell) marks nothing, and no mark is ever removed.
-void Form4::markSize(const std::string& sizeText, std::array<bool, kSizes>& marks)
+void Form4::markSize(const std::string& sizeText, std::array<std::int16_t, kSizes>& marks)
 {
     for (j = 0; j < kSizes; ++j)
         if (sizeText == Text31(j).text()) {
-            marks[j] = true;
+            marks[j] = 1;
             return;
         }
 }

@@ -32,7 +32,7 @@ Form5::Form5(App& app) : Screen(app, "Form5")
     Text8(0).locked();
     Text8(1).locked();
     Text9(2).locked();
-    for (std::int16_t k : {4, 5, 6, 7, 9, 10, 11}) Text9(k).locked();
+    for (int k : {4, 5, 6, 7, 9, 10, 11}) Text9(k).locked();
 
     // field widths: numbers are short, the class and collector names are not
     for (auto* t : {&Text1_0, &Text1_1, &Text1_2, &Text1_3, &Text1_4, &Text2_0, &Text2_1, &Text4_0, &Text4_1,
@@ -88,7 +88,7 @@ Form5::Form5(App& app) : Screen(app, "Form5")
 void Form5::Form_Load()
 {
     Combo1.setText("深圳");
-    for (auto item : {"深圳", "武汉", "广州"}) Combo1.addItem(item);
+    for (const auto* item : {"深圳", "武汉", "广州"}) Combo1.addItem(item);
     Text1(0).setText("760");
     Text1(1).setText("15");
     Text1(2).setText("22.7");
@@ -96,16 +96,16 @@ void Form5::Form_Load()
     Text1(4).setText("14.7");
 
     Combo2.setText("27");
-    for (auto item : {"26", "27", "28", "29"}) Combo2.addItem(item);
+    for (const auto* item : {"26", "27", "28", "29"}) Combo2.addItem(item);
     Text2(0).setText("581.9");
     Text2(1).setText("26.7");
 
     Combo3.setText("29");
-    for (auto item : {"27", "28", "29", "30"}) Combo3.addItem(item);
+    for (const auto* item : {"27", "28", "29", "30"}) Combo3.addItem(item);
     Text3.setText("18");
 
     Combo4.setText("大、中学游泳池");
-    for (auto item : {"俱乐部宾馆游泳池", "大、中学游泳池", "家庭游泳池", "按摩池"}) Combo4.addItem(item);
+    for (const auto* item : {"俱乐部宾馆游泳池", "大、中学游泳池", "家庭游泳池", "按摩池"}) Combo4.addItem(item);
     Text4(0).setText("6");
     Text4(1).setText("5");
 
@@ -120,12 +120,12 @@ void Form5::Form_Load()
     for (std::int16_t k = 0; k <= 9; ++k) Text7(k).setText(" ");
 
     Combo7.setText("20HP");
-    for (auto item : {"5HP", "10HP", "15HP", "20HP", "25HP", "30HP"}) Combo7.addItem(item);
+    for (const auto* item : {"5HP", "10HP", "15HP", "20HP", "25HP", "30HP"}) Combo7.addItem(item);
     Text8(0).setText("70");
     Text8(1).setText(" ");
 
     Combo8.setText("20HP");
-    for (auto item : {"5HP", "10HP", "15HP", "20HP", "25HP", "30HP"}) Combo8.addItem(item);
+    for (const auto* item : {"5HP", "10HP", "15HP", "20HP", "25HP", "30HP"}) Combo8.addItem(item);
     Text9(0).setText("70");
 
     Combo9.setText("1.1");
@@ -133,7 +133,7 @@ void Form5::Form_Load()
     Combo11.setText("1.7");
 
     Combo12.setText("平板集热器");
-    for (auto item : {"平板集热器", "全玻璃真空管", "热管集热器"}) Combo12.addItem(item);
+    for (const auto* item : {"平板集热器", "全玻璃真空管", "热管集热器"}) Combo12.addItem(item);
 
     Text9(1).setText("3000");
     Text9(2).setText("70.71");
@@ -153,7 +153,7 @@ void Form5::Form_Load()
     Frame12.Hide();
 
     Combo15.setText("20万大卡");
-    for (auto item : {"5万大卡", "10万大卡", "15万大卡", "20万大卡", "25万大卡", "30万大卡"}) Combo15.addItem(item);
+    for (const auto* item : {"5万大卡", "10万大卡", "15万大卡", "20万大卡", "25万大卡", "30万大卡"}) Combo15.addItem(item);
     Text10.setText("232");
 }
 

@@ -62,7 +62,7 @@ const T& row(std::span<const T> table, const Control& combo)
 
 // A value list is made once, the first time its combo box's text is set.
 template <class Item>
-void fillOnce(Control& combo, int count, Item item)
+void fillOnce(Control& combo, std::int16_t count, Item item)
 {
     if (combo.listCount() != 0) return;
     for (std::int16_t k = 0; k < count; ++k) combo.addItem(item(k));

@@ -25,6 +25,7 @@ struct Material {
     PipeSize size[10];
 };
 
+// clang-format off
 constexpr Material galvanizedSteel{"100", "DN(mm)", 10,
                                    {{"DN15", 18}, {"DN20", 21.6}, {"DN25", 25.4}, {"DN32", 31.8}, {"DN40", 38.1},
                                     {"DN50", 50.8}, {"DN65", 63.5}, {"DN80", 76.2}, {"DN100", 101.6},
@@ -39,6 +40,7 @@ constexpr Material stainlessSteel{"130", "D(mm)", 9,
 // The size table as the screen starts: PPR sizes, De63 with 47.8 mm.
 constexpr PipeSize sizesAtLoad[10] = {{"De20", 18}, {"De25", 22}, {"De32", 26},  {"De40", 32},   {"De50", 38.6},
                                       {"De63", 47.8}, {"De75", 64}, {"De90", 77}, {"De110", 102}, {"De125", 121}};
+// clang-format on
 
 // Storey heights (m) and segment lengths (mm) of the two lists, by position.
 constexpr double storeyHeights[] = {2.8, 3, 3.3, 3.5};
@@ -145,7 +147,8 @@ void Form3::Form_Load()
     Text6.setText("1");
     Text9.setText("0");
     Text19.setText("0");
-    const PipeTable r = riser(), h = horizontal();
+    const PipeTable r = riser();
+    const PipeTable h = horizontal();
     for (i = 0; i <= 11; ++i) {
         for (int c = 0; c < 9; ++c) r.cell(c, i).Hide();
         Text11(i).setText("3");

@@ -7,14 +7,20 @@ namespace screens {
 
 void Form3::Command3_Click()
 {
-    float riserLoss[12], riserVolume[12], mainLoss[12], mainVolume[12];
+    float riserLoss[12];
+    float riserVolume[12];
+    float mainLoss[12];
+    float mainVolume[12];
     for (i = 0; i <= 11; ++i) {
         riserLoss[i] = sng(Val(Text17(i).text()));
         riserVolume[i] = sng(Val(Text18(i).text()));
         mainLoss[i] = sng(Val(Text27(i).text()));
         mainVolume[i] = sng(Val(Text28(i).text()));
     }
-    Currency Sr, Sh, Vr, Vh;
+    Currency Sr;
+    Currency Sh;
+    Currency Vr;
+    Currency Vh;
     for (i = 0; i <= 11; ++i) {
         Sr += CCur(riserLoss[i]);
         Sh += CCur(mainLoss[i]);

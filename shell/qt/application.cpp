@@ -12,23 +12,23 @@
 
 namespace ui {
 
-void setUpApplication(QApplication& qa)
+void setUpApplication(QApplication& /*qa*/)
 {
-    qa.setStyle(QStyleFactory::create("Fusion"));
-    QFont f = qa.font();
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QFont f = QApplication::font();
     // Latin letters, digits and signs such as ℃ from DejaVu Sans (WenQuanYi Micro
     // Hei claims ℃ but draws nothing), Chinese from the first CJK font found
     f.setFamilies({"DejaVu Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC",
                    "WenQuanYi Zen Hei", "Droid Sans Fallback", "sans-serif"});
     f.setPointSize(10);
-    qa.setFont(f);
-    qa.setApplicationName("solar-calc");
+    QApplication::setFont(f);
+    QApplication::setApplicationName("solar-calc");
     // no application display name: the window system would append it to the
     // title, which already reads "太阳能系统计算 - [screen caption]"
-    qa.setDesktopFileName("solar-calc");
+    QApplication::setDesktopFileName("solar-calc");
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/solar-calc-%1.png").arg(size));
-    qa.setWindowIcon(icon);
+    QApplication::setWindowIcon(icon);
 }
 
 namespace {
@@ -47,14 +47,17 @@ bool startsMaximized(QSize available)
 void showMainWindow(MainWindow& window)
 {
     QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (s && startsMaximized(s->availableGeometry().size())) window.showMaximized();
+    if (s != nullptr && startsMaximized(s->availableGeometry().size())) window.showMaximized();
     else window.show();
 }
 
 QPalette darkPalette()
 {
     QPalette p;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230), disabled(127, 127, 127);
+    const QColor window(53, 53, 53);
+    const QColor base(35, 35, 35);
+    const QColor text(230, 230, 230);
+    const QColor disabled(127, 127, 127);
     p.setColor(QPalette::Window, window);
     p.setColor(QPalette::WindowText, text);
     p.setColor(QPalette::Base, base);

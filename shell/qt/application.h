@@ -15,7 +15,8 @@ class QPalette;
 
 namespace ui {
 
-// Style and fonts of the application; call once after QApplication exists.
+// Style and fonts of the application; call once after QApplication exists
+// (the settings are the class's own, the argument says that it does).
 void setUpApplication(QApplication& qa);
 
 // A dark palette for the Fusion style, as a desktop's dark theme gives it:

@@ -9,5 +9,5 @@ int main(int argc, char** argv)
     ui::setUpApplication(qa);
     auto program = ui::makeProgram();
     ui::showMainWindow(*program->window);
-    return qa.exec();
+    return QApplication::exec();
 }

@@ -112,7 +112,7 @@ void MainWindow::screenChanged(model::Screen& s)
         child.window->showMaximized();
         mdi_->setActiveSubWindow(child.window);
         child.view->applyFocus();
-    } else if (it != children_.end() && it->second.window) {
+    } else if (it != children_.end() && it->second.window != nullptr) {
         it->second.window->setWindowTitle(qs(s.caption()));
         it->second.window->hide();
     }

@@ -158,7 +158,7 @@ std::vector<ReportPage> reportPages(QTextDocument& doc, qreal pageHeight)
             while (b > first && units[b - 1].leads) --b;                    // headings and captions with what they head
         if (b <= first) b = i;
         page.bottom = units[b].top;
-        page.endsInTable = units[b].table && units[b].table == units[b - 1].table;
+        page.endsInTable = units[b].table != nullptr && units[b].table == units[b - 1].table;
         pages.push_back(page);
         page = ReportPage{};
         page.top = units[b].top;
@@ -276,12 +276,12 @@ model::Screen* ReportActions::shownScreen() const
 void ReportActions::update()
 {
     model::Screen* s = shownScreen();
-    const bool report = s && screens::hasReport(s->name()) && !app_.ended();
+    const bool report = s != nullptr && screens::hasReport(s->name()) && !app_.ended();
     for (QAction* a : {print_, pdf_, copy_}) a->setEnabled(report);
     if (!s) return;
     // the shown screen's tables copy their cells
     if (ScreenView* view = window_.viewOf(*s))
-        if (!view->findChild<TableCopy*>() && screens::hasReport(s->name()))
+        if (view->findChild<TableCopy*>() == nullptr && screens::hasReport(s->name()))
             new TableCopy(*view, [this](const QString& m) { status(m); });
 }
 

@@ -52,7 +52,7 @@ protected:
 class DocumentView : public QTextBrowser {
 public:
     using QTextBrowser::QTextBrowser;
-    QVariant loadResource(int, const QUrl&) override { return {}; }
+    QVariant loadResource(int /*type*/, const QUrl& /*name*/) override { return {}; }
 };
 
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
@@ -97,13 +97,15 @@ double contrastRatio(const QColor& a, const QColor& b)
         auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
         return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
     };
-    const double la = luminance(a), lb = luminance(b);
+    const double la = luminance(a);
+    const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 QColor textOn(const QColor& back)
 {
-    const QColor black(Qt::black), white(Qt::white);
+    const QColor black(Qt::black);
+    const QColor white(Qt::white);
     return contrastRatio(black, back) >= contrastRatio(white, back) ? black : white;
 }
 
@@ -145,7 +147,10 @@ void ScreenView::packGrid(QGridLayout* grid)
     std::vector<bool> own(static_cast<std::size_t>(grid->rowCount()), false);
     std::vector<bool> spanned(own.size(), false);
     for (int i = 0; i < grid->count(); ++i) {
-        int row = 0, col = 0, rowSpan = 1, colSpan = 1;
+        int row = 0;
+        int col = 0;
+        int rowSpan = 1;
+        int colSpan = 1;
         grid->getItemPosition(i, &row, &col, &rowSpan, &colSpan);
         if (rowSpan == 1) own[static_cast<std::size_t>(row)] = true;
         for (int r = row + 1; r < row + rowSpan; ++r) spanned[static_cast<std::size_t>(r)] = true;
@@ -376,7 +381,7 @@ void ScreenView::syncColors(Control& c)
     w->setAutoFillBackground(ownBack && (k == Kind::PictureBox || k == Kind::Label || k == Kind::Frame));
 }
 
-QColor ScreenView::backgroundOf(const Control& c) const
+QColor ScreenView::backgroundOf(const Control& c)
 {
     const Kind k = c.kind();
     if (!model::colors::isSystem(c.backColor()) && k != Kind::OptionButton && k != Kind::CheckBox)

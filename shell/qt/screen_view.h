@@ -41,7 +41,7 @@ private:
     void syncList(model::Control& c);
     void syncColors(model::Control& c);
     // The colour a control's text is read against.
-    QColor backgroundOf(const model::Control& c) const;
+    static QColor backgroundOf(const model::Control& c);
     void changeEvent(QEvent* e) override;
 
     model::App& app_;

@@ -47,7 +47,7 @@ TableCopy::TableCopy(ScreenView& view, std::function<void(const QString&)> notif
             w->installEventFilter(this);
         }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (!cells_.count(now)) return;
+        if (!cells_.contains(now)) return;
         const auto it = cells_.find(old);
         before_ = it == cells_.end() ? nullptr : it->second;
     });
@@ -74,7 +74,7 @@ void TableCopy::highlight(const Control& c)
 {
     auto* e = qobject_cast<QLineEdit*>(view_.widgetFor(c));
     if (!e) return;
-    if (!highlighted_.count(e)) highlighted_[e] = e->palette();
+    if (!highlighted_.contains(e)) highlighted_[e] = e->palette();
     QPalette p = e->palette();
     p.setColor(QPalette::Base, p.color(QPalette::Highlight));
     p.setColor(QPalette::Text, p.color(QPalette::HighlightedText));
@@ -92,7 +92,8 @@ void TableCopy::select(const Control& from, const Control& to)
 {
     clearSelection();
     std::vector<Grid> grids;
-    Place a, b;
+    Place a;
+    Place b;
     if (!locate(from, grids, a) || !locate(to, grids, b) || a.grid != b.grid) return;
     from_ = &from;
     to_ = &to;
@@ -105,7 +106,8 @@ QString TableCopy::selectedText() const
 {
     if (!from_) return {};
     std::vector<Grid> grids;
-    Place a, b;
+    Place a;
+    Place b;
     if (!locate(*from_, grids, a) || !locate(*to_, grids, b)) return {};
     QStringList lines;
     for (std::size_t r = std::min(a.row, b.row); r <= std::max(a.row, b.row); ++r) {
@@ -145,11 +147,13 @@ bool TableCopy::copyFrom(const Control& cell)
     if (!declaration_ || !locate(cell, grids, at)) return false;
     const Grid& g = grids[at.grid];
     std::vector<std::vector<std::string>> cells;
-    Place a{at.grid, 0, 0}, b{at.grid, g.rows.size() - 1, g.headerText.size() - 1};
+    Place a{at.grid, 0, 0};
+    Place b{at.grid, g.rows.size() - 1, g.headerText.size() - 1};
     bool whole = true;
     if (from_ && to_) {
         std::vector<Grid> again;
-        Place p, q;
+        Place p;
+        Place q;
         if (locate(*from_, again, p) && locate(*to_, again, q) && p.grid == at.grid) {
             a = {at.grid, std::min(p.row, q.row), std::min(p.col, q.col)};
             b = {at.grid, std::max(p.row, q.row), std::max(p.col, q.col)};
@@ -183,9 +187,10 @@ bool TableCopy::eventFilter(QObject* watched, QEvent* event)
         // the press has already moved the focus here: the first corner is the
         // selection's, or the cell that had the focus before
         const Control* anchor = from_ ? from_ : before_;
-        if ((m->modifiers() & Qt::ShiftModifier) && anchor && anchor != &cell) {
+        if (m->modifiers().testFlag(Qt::ShiftModifier) && anchor != nullptr && anchor != &cell) {
             std::vector<Grid> grids;
-            Place p, q;
+            Place p;
+            Place q;
             if (locate(*anchor, grids, p) && locate(cell, grids, q) && p.grid == q.grid) {
                 select(*anchor, cell);
                 return true;   // no text selection in the cell
@@ -205,8 +210,8 @@ bool TableCopy::eventFilter(QObject* watched, QEvent* event)
             clearSelection();
             return true;
         }
-        if (from_ && !(k->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) && k->key() != Qt::Key_Shift &&
-            k->key() != Qt::Key_Control)
+        if (from_ != nullptr && !(k->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) &&
+            k->key() != Qt::Key_Shift && k->key() != Qt::Key_Control)
             clearSelection();
         break;
     }

@@ -64,7 +64,7 @@ TEST(Val, LongDigitStringsReadCorrectlyRounded)
     EXPECT_EQ(Val(std::string(300, '9')), 1e300);
 }
 
-void expectFailure(FailureKind kind, auto&& f, const std::string& what)
+void expectFailure(FailureKind kind, const std::string& what, auto&& f)
 {
     try {
         f();
@@ -94,16 +94,16 @@ TEST(StrictReading, RejectsAnythingElseAsInvalidEntry)
 {
     for (const char* t : {"", " ", "abc", "1 2", "1,5", "1,00", "1,0000", ",100", "12a", "1e", "1e+", "&H10",
                           "--1", ".", "-", "1.2.3", "３", "NaN", "inf", "1,000,00", "1000,000"}) {
-        expectFailure(FailureKind::InvalidEntry, [&] { CDbl(t); }, std::string("CDbl(\"") + t + "\")");
-        expectFailure(FailureKind::InvalidEntry, [&] { CSng(t); }, std::string("CSng(\"") + t + "\")");
+        expectFailure(FailureKind::InvalidEntry, std::string("CDbl(\"") + t + "\")", [&] { CDbl(t); });
+        expectFailure(FailureKind::InvalidEntry, std::string("CSng(\"") + t + "\")", [&] { CSng(t); });
     }
 }
 
 TEST(StrictReading, OutOfRangeIsOverflow)
 {
-    expectFailure(FailureKind::FloatOverflow, [] { CDbl("1e309"); }, "CDbl 1e309");
-    expectFailure(FailureKind::FloatOverflow, [] { CSng("1e39"); }, "CSng 1e39");
-    expectFailure(FailureKind::FloatOverflow, [] { CSng("-3.5e38"); }, "CSng -3.5e38");
+    expectFailure(FailureKind::FloatOverflow, "CDbl 1e309", [] { CDbl("1e309"); });
+    expectFailure(FailureKind::FloatOverflow, "CSng 1e39", [] { CSng("1e39"); });
+    expectFailure(FailureKind::FloatOverflow, "CSng -3.5e38", [] { CSng("-3.5e38"); });
     EXPECT_EQ(CSng("3.4e38"), 3.4e38f);
 }
 
@@ -190,10 +190,10 @@ TEST(IntAndCInt, RoundingRules)
     EXPECT_EQ(CInt(32767.4L), 32767);
     EXPECT_EQ(CInt(-32768.5L), -32768);
     EXPECT_EQ(CInt(-32767.5L), -32768); // half to the even neighbour, still in range
-    expectFailure(FailureKind::IntegerOverflow, [] { CInt(32767.5L); }, "CInt(32767.5)");
-    expectFailure(FailureKind::IntegerOverflow, [] { CInt(-32769.0L); }, "CInt(-32769)");
-    expectFailure(FailureKind::IntegerOverflow, [] { CInt(1e10L); }, "CInt(1e10)");
-    expectFailure(FailureKind::IntegerOverflow, [] { CInt(1e300L); }, "CInt(1e300)");
+    expectFailure(FailureKind::IntegerOverflow, "CInt(32767.5)", [] { CInt(32767.5L); });
+    expectFailure(FailureKind::IntegerOverflow, "CInt(-32769)", [] { CInt(-32769.0L); });
+    expectFailure(FailureKind::IntegerOverflow, "CInt(1e10)", [] { CInt(1e10L); });
+    expectFailure(FailureKind::IntegerOverflow, "CInt(1e300)", [] { CInt(1e300L); });
 }
 
 TEST(Currency, RangeAndArithmetic)
@@ -203,28 +203,28 @@ TEST(Currency, RangeAndArithmetic)
     EXPECT_EQ((CCur(1.5L) * CCur(0.3L)).scaled(), 4500);
     EXPECT_EQ((CCur(0.0001L) * CCur(0.5L)).scaled(), 0);  // 0.00005 -> even
     EXPECT_EQ((CCur(0.0003L) * CCur(0.5L)).scaled(), 2);  // 0.00015 -> even
-    expectFailure(FailureKind::CurrencyOverflow, [] { CCur(1e15L); }, "CCur(1e15)");
+    expectFailure(FailureKind::CurrencyOverflow, "CCur(1e15)", [] { CCur(1e15L); });
     EXPECT_EQ(CCur(922337203685477.0L).scaled(), 9223372036854770000LL);
-    expectFailure(FailureKind::CurrencyOverflow, [] { CCur(9e14L) + CCur(9e14L); }, "currency sum");
-    expectFailure(FailureKind::CurrencyOverflow, [] { CCur(9e14L) * CCur(10.0L); }, "currency product");
+    expectFailure(FailureKind::CurrencyOverflow, "currency sum", [] { CCur(9e14L) + CCur(9e14L); });
+    expectFailure(FailureKind::CurrencyOverflow, "currency product", [] { CCur(9e14L) * CCur(10.0L); });
 }
 
 TEST(StoringAndArithmetic, StoresRoundOnceAndCheckRange)
 {
     // an extended product rounded straight to single precision
     EXPECT_EQ(sng(0.1L * 3), 0.3f);
-    expectFailure(FailureKind::FloatOverflow, [] { sng(1e39L); }, "sng(1e39)");
-    expectFailure(FailureKind::FloatOverflow, [] { dbl(1e309L); }, "dbl(1e309)");
+    expectFailure(FailureKind::FloatOverflow, "sng(1e39)", [] { sng(1e39L); });
+    expectFailure(FailureKind::FloatOverflow, "dbl(1e309)", [] { dbl(1e309L); });
     EXPECT_EQ(i16(32767), 32767);
-    expectFailure(FailureKind::IntegerOverflow, [] { i16(32768); }, "i16(32768)");
-    expectFailure(FailureKind::DivisionByZero, [] { quot(1, 0); }, "1/0");
-    expectFailure(FailureKind::DivisionByZero, [] { quot(0, 0); }, "0/0");
-    expectFailure(FailureKind::NegativeSqrt, [] { sqr(-1); }, "sqr(-1)");
+    expectFailure(FailureKind::IntegerOverflow, "i16(32768)", [] { i16(32768); });
+    expectFailure(FailureKind::DivisionByZero, "1/0", [] { quot(1, 0); });
+    expectFailure(FailureKind::DivisionByZero, "0/0", [] { quot(0, 0); });
+    expectFailure(FailureKind::NegativeSqrt, "sqr(-1)", [] { sqr(-1); });
     EXPECT_EQ(sqr(0), 0);
     EXPECT_EQ(power(-2, 3), -8);
-    expectFailure(FailureKind::NegativePower, [] { power(-2, 1.85L); }, "(-2)^1.85");
-    expectFailure(FailureKind::DivisionByZero, [] { power(0, -4.87L); }, "0^-4.87");
-    expectFailure(FailureKind::FloatOverflow, [] { power(10, 1e6L); }, "10^1e6");
+    expectFailure(FailureKind::NegativePower, "(-2)^1.85", [] { power(-2, 1.85L); });
+    expectFailure(FailureKind::DivisionByZero, "0^-4.87", [] { power(0, -4.87L); });
+    expectFailure(FailureKind::FloatOverflow, "10^1e6", [] { power(10, 1e6L); });
 }
 
 TEST(StoringAndArithmetic, CutTruncatesDownwardByDecimals)

@@ -163,7 +163,8 @@ TEST_F(Desktop, TabVisitsEveryFieldAndButtonOfEachScreenInReadingOrder)
         for (std::size_t i = 0; i < cycle.size(); ++i) {
             const Control& a = *cycle[i];
             const Control& b = *cycle[(i + 1) % cycle.size()];
-            const QPoint p = placeOf(*view, a).topLeft(), q = placeOf(*view, b).topLeft();
+            const QPoint p = placeOf(*view, a).topLeft();
+            const QPoint q = placeOf(*view, b).topLeft();
             if (q.x() <= p.x() && q.y() <= p.y()) backwards += " " + a.address() + "->" + b.address();
         }
         std::string visited;
@@ -315,7 +316,9 @@ TEST(DarkPalette, AProgramStartedUnderItShowsEveryScreenLegibly)
 
 TEST(Legibility, ColoursAreKeptOnLightBackgroundsAndLightenedOnDarkOnes)
 {
-    const QColor red(255, 0, 0), white(Qt::white), window(53, 53, 53);
+    const QColor red(255, 0, 0);
+    const QColor white(Qt::white);
+    const QColor window(53, 53, 53);
     EXPECT_EQ(ui::textOn(QColor(255, 255, 0)), QColor(Qt::black));   // yellow field
     EXPECT_EQ(ui::textOn(QColor(255, 0, 255)), QColor(Qt::black));   // magenta key result
     EXPECT_EQ(ui::textOn(QColor(35, 35, 35)), white);

@@ -319,7 +319,7 @@ TEST(DesignScreenOnScreen, OnePanelBesideTheSharedColumnAtItsNaturalHeight)
     QApplication::processEvents();
     EXPECT_TRUE(widget("Frame3")->isVisible());
     EXPECT_TRUE(widget("Text16", 2)->isVisible());
-    for (std::int16_t k : {8, 9, 10, 11}) EXPECT_FALSE(widget("Label8", k)->isVisible()) << k;
+    for (std::int16_t k = 8; k <= 11; ++k) EXPECT_FALSE(widget("Label8", k)->isVisible()) << k;
     EXPECT_FALSE(widget("Text16", 3)->isVisible());
     EXPECT_FALSE(widget("Text16", 4)->isVisible());
     EXPECT_FALSE(widget("Picture8")->isVisible());

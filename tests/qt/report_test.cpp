@@ -79,7 +79,7 @@ struct ReportWindow : ::testing::Test {
         if (!p.waitForFinished(20000)) return {};
         return QString::fromUtf8(p.readAllStandardOutput());
     }
-    QStringList filesIn(const QString& path) const { return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+    static QStringList filesIn(const QString& path) { return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot); }
 };
 
 TEST_F(ReportWindow, TheToolbarOffersTheReportOfCalculationScreensOnly)
@@ -114,7 +114,7 @@ TEST_F(ReportWindow, ThePdfGoesOnlyToTheFileChosenWithItsPagesAndNumbers)
     QString suggested;
     report->choosePdfFile = [&](const QString& s) {
         suggested = s;
-        return path;
+        return QString(path); // a copy for each export
     };
     ASSERT_TRUE(report->exportPdf());
     EXPECT_TRUE(suggested.endsWith("太阳能系统计算计算书.pdf")) << suggested.toStdString();
@@ -142,7 +142,7 @@ TEST_F(ReportWindow, ThePdfGoesOnlyToTheFileChosenWithItsPagesAndNumbers)
     EXPECT_EQ(filesIn(dir.path()), QStringList{"计算书.pdf"});
     // a name without the suffix never replaces the file with the suffix,
     // which nobody was asked about
-    report->choosePdfFile = [&](const QString&) { return path; };
+    report->choosePdfFile = [&](const QString&) { return QString(path); };
     EXPECT_FALSE(report->exportPdf());
     EXPECT_TRUE(program->window->statusBar()->currentMessage().contains("已存在"));
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));

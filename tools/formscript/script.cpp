@@ -32,9 +32,9 @@ std::string hex(std::uint32_t v)
 
 std::string show(const Value& v)
 {
-    if (auto* t = std::get_if<Text>(&v)) return t->s;
-    if (auto* b = std::get_if<bool>(&v)) return *b ? "true" : "false";
-    if (auto* n = std::get_if<long long>(&v)) return std::to_string(*n);
+    if (const auto* t = std::get_if<Text>(&v)) return t->s;
+    if (const auto* b = std::get_if<bool>(&v)) return *b ? "true" : "false";
+    if (const auto* n = std::get_if<long long>(&v)) return std::to_string(*n);
     return hex(std::get<Colour>(v).v);
 }
 
@@ -124,14 +124,14 @@ bool same(const Value& expected, const Value& actual)
 {
     // numbers, booleans and colours compare by value; texts exactly
     auto number = [](const Value& v) -> std::optional<long long> {
-        if (auto* b = std::get_if<bool>(&v)) return *b ? 1 : 0;
-        if (auto* n = std::get_if<long long>(&v)) return *n;
-        if (auto* c = std::get_if<Colour>(&v)) return static_cast<long long>(c->v);
+        if (const auto* b = std::get_if<bool>(&v)) return *b ? 1 : 0;
+        if (const auto* n = std::get_if<long long>(&v)) return *n;
+        if (const auto* c = std::get_if<Colour>(&v)) return static_cast<long long>(c->v);
         return std::nullopt;
     };
     const auto* te = std::get_if<Text>(&expected);
     const auto* ta = std::get_if<Text>(&actual);
-    if (te || ta) return te && ta && te->s == ta->s;
+    if (te != nullptr || ta != nullptr) return te != nullptr && ta != nullptr && te->s == ta->s;
     if (std::holds_alternative<bool>(expected) != std::holds_alternative<bool>(actual)) {
         // Value of a check box is 0/1; of an option button true/false: accept either spelling
         return number(expected) == number(actual) && (*number(expected) == 0 || *number(expected) == 1);
@@ -425,7 +425,8 @@ void runScript(std::string_view fileName, std::string_view text, std::ostream& o
                 break;
             }
             case Statement::Op::ExpectScreens: {
-                std::vector<std::string> want = st.words, got;
+                std::vector<std::string> want = st.words;
+                std::vector<std::string> got;
                 for (const auto& w : want)
                     if (!app.known(w)) fail("no screen " + w);
                 for (const auto& name : app.screenNames()) {

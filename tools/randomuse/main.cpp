@@ -11,7 +11,8 @@
 
 int main(int argc, char** argv)
 {
-    std::uint64_t first = 1, last = 20;
+    std::uint64_t first = 1;
+    std::uint64_t last = 20;
     long steps = 1000;
     for (int k = 1; k + 1 < argc; k += 2) {
         const std::string opt = argv[k];

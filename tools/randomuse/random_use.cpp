@@ -70,7 +70,8 @@ std::string randomText(std::mt19937_64& rng)
 {
     static const char* pieces[] = {"0", "1", "2", "5", "9", ".", "-", "+", "e", "E", "D", " ", ",", "&H",
                                    "&O", "A", "x", "水", "℃", "\t", "\n", "1e3", "00", "３", "🙂"};
-    std::uniform_int_distribution<int> len(0, 12), pick(0, static_cast<int>(std::size(pieces)) - 1);
+    std::uniform_int_distribution<int> len(0, 12);
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(pieces)) - 1);
     std::string s;
     for (int k = len(rng); k > 0; --k) s += pieces[pick(rng)];
     return s;
@@ -136,7 +137,9 @@ void run(std::uint64_t seed, long steps, Stats& stats)
         Screen* shown = nullptr;
         for (Screen* s : screens)
             if (s->visible()) shown = s;
-        std::vector<Control*> typeable, pickable, clicks;
+        std::vector<Control*> typeable;
+        std::vector<Control*> pickable;
+        std::vector<Control*> clicks;
         if (shown)
             for (Control* c : shown->controls()) {
                 if (!c->shown() || !c->effectivelyEnabled()) continue;
@@ -150,19 +153,20 @@ void run(std::uint64_t seed, long steps, Stats& stats)
         Control* target = nullptr;
         std::string typed;
         int item = -1;
-        if (dice < 6 || !shown) {
-            target = menuItems[std::uniform_int_distribution<std::size_t>(0, menuItems.size() - 1)(rng)];
-        } else if (dice < 50 && !typeable.empty()) {
+        // a menu item when the dice say so, when no screen is shown, or when
+        // the shown screen offers nothing else
+        const bool pickMenu = dice < 6 || shown == nullptr;
+        if (!pickMenu && dice < 50 && !typeable.empty()) {
             target = typeable[std::uniform_int_distribution<std::size_t>(0, typeable.size() - 1)(rng)];
             const int how = std::uniform_int_distribution<int>(0, 9)(rng);
             const auto& corpus = hostileCorpus();
             typed = how < 4 ? corpus[std::uniform_int_distribution<std::size_t>(0, corpus.size() - 1)(rng)]
                   : how < 8 ? plausibleNumber(rng)
                             : randomText(rng);
-        } else if (dice < 62 && !pickable.empty()) {
+        } else if (!pickMenu && dice < 62 && !pickable.empty()) {
             target = pickable[std::uniform_int_distribution<std::size_t>(0, pickable.size() - 1)(rng)];
             item = std::uniform_int_distribution<int>(0, target->listCount() - 1)(rng);
-        } else if (!clicks.empty()) {
+        } else if (!pickMenu && !clicks.empty()) {
             target = clicks[std::uniform_int_distribution<std::size_t>(0, clicks.size() - 1)(rng)];
         } else {
             target = menuItems[std::uniform_int_distribution<std::size_t>(0, menuItems.size() - 1)(rng)];
@@ -222,12 +226,12 @@ void run(std::uint64_t seed, long steps, Stats& stats)
                                         a.text.substr(0, 60) + "\"");
                     return;
                 }
-                if (a.list != b.list)
-                    for (const auto& it : a.list)
-                        if (garbage(it)) {
-                            violation(step, what + ": list of " + ctl->address() + " holds \"" + it + "\"");
-                            return;
-                        }
+                if (a.list == b.list) continue;
+                const auto bad = std::ranges::find_if(a.list, garbage);
+                if (bad != a.list.end()) {
+                    violation(step, what + ": list of " + ctl->address() + " holds \"" + *bad + "\"");
+                    return;
+                }
             }
         }
     }

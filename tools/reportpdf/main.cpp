@@ -17,7 +17,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qa(argc, argv);
     ui::setUpApplication(qa);
-    QStringList args = qa.arguments();
+    QStringList args = QApplication::arguments();
     args.removeFirst();
     if (args.size() != 2) {
         std::cerr << "usage: report-pdf SCRIPT OUT.pdf\n";
@@ -30,7 +30,7 @@ int main(int argc, char** argv)
     }
     auto program = ui::makeProgram();
     program->window->show();
-    qa.processEvents();
+    QApplication::processEvents();
     std::string line;
     int n = 0;
     while (std::getline(in, line)) {
@@ -44,11 +44,11 @@ int main(int argc, char** argv)
             std::cerr << args[0].toStdString() << ":" << n << ": error: " << e.what() << "\n";
             return 1;
         }
-        qa.processEvents();
+        QApplication::processEvents();
     }
     ui::ReportActions& report = *program->window->reportActions();
     const QString out = args[1];
-    report.choosePdfFile = [out](const QString&) { return out; };
+    report.choosePdfFile = [out](const QString& /*suggested*/) { return QString(out); };
     if (!report.exportPdf()) {
         std::cerr << "no report written (the shown screen has none, or " << out.toStdString()
                   << " cannot be written)\n";

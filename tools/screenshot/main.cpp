@@ -22,7 +22,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qa(argc, argv);
     ui::setUpApplication(qa);
-    QStringList args = qa.arguments();
+    QStringList args = QApplication::arguments();
     args.removeFirst();
     const bool full = args.removeAll("--full") > 0;
     if (args.removeAll("--dark") > 0) QApplication::setPalette(ui::darkPalette());
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
     auto program = ui::makeProgram();
     program->window->resize(1366, 768);
     program->window->show();
-    qa.processEvents();
+    QApplication::processEvents();
     std::string line;
     int n = 0;
     while (std::getline(in, line)) {
@@ -51,9 +51,9 @@ int main(int argc, char** argv)
             std::cerr << args[0].toStdString() << ":" << n << ": error: " << e.what() << "\n";
             return 1;
         }
-        qa.processEvents();
+        QApplication::processEvents();
     }
-    qa.processEvents();
+    QApplication::processEvents();
     QPixmap shot = program->window->grab();
     if (full) {
         for (const auto& name : program->app.screenNames()) {

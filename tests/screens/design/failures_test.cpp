@@ -69,6 +69,7 @@ TEST_P(DesignFailure, IsReportedWithItsKindAndHandler)
     EXPECT_NE(r.failure->message().find(std::string(failureText(c.kind))), std::string::npos) << r.failure->message();
 }
 
+// clang-format off
 INSTANTIATE_TEST_SUITE_P(
     Form1, DesignFailure,
     ::testing::Values(
@@ -119,6 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
                     {{"Text18", 0, "20"}, {"Text1", {}, "60"}}, "Command7", FailureKind::DivisionByZero,
                     "Command7_Click"}),
     [](const ::testing::TestParamInfo<FailureCase>& info) { return std::string(info.param.name); });
+// clang-format on
 
 // A failure stops the run where it happens: the irradiance written before a
 // zero irradiation stays, the efficiency after it keeps its earlier text.

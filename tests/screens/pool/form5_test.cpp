@@ -30,7 +30,7 @@ protected:
     }
     Control& f5(std::string_view name, std::optional<std::int16_t> index = {}) { return control("Form5", name, index); }
 
-    bool cellsEqual(const Cell& a, const Cell& b)
+    static bool cellsEqual(const Cell& a, const Cell& b)
     {
         return a.row == b.row && a.col == b.col && a.rowSpan == b.rowSpan && a.colSpan == b.colSpan;
     }
@@ -46,7 +46,7 @@ TEST_F(PoolScreen, BoilerControlsMoveIntoTheHeatPumpCellsAndCoverThem)
     EXPECT_FALSE(cellsEqual(f5("Combo15").cell(), model));
     EXPECT_FALSE(cellsEqual(f5("Text10").cell(), capacity));
 
-    for (std::int16_t choice : {2, 3}) {
+    for (std::int16_t choice = 2; choice <= 3; ++choice) {
         ASSERT_TRUE(app.click(f5("Option1", 1)).ok());
         ASSERT_TRUE(app.click(f5("Option1", choice)).ok());
         EXPECT_TRUE(cellsEqual(f5("Combo15").cell(), model)) << "choice " << choice;
@@ -155,7 +155,7 @@ TEST_F(PoolScreen, CheckDoesNothingWithoutACheckedSystem)
     ASSERT_TRUE(app.click(f5("Command1")).ok());
     ASSERT_TRUE(app.click(f5("Option1", 1)).ok());
     ASSERT_TRUE(app.click(f5("Command3")).ok());
-    for (std::int16_t choice : {2, 0}) {
+    for (const std::int16_t choice : {std::int16_t{2}, std::int16_t{0}}) {
         ASSERT_TRUE(app.click(f5("Option1", choice)).ok());
         f5("Text9", 4).setText("453");
         f5("Text9", 8).setText("500");

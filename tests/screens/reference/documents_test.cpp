@@ -128,7 +128,8 @@ TEST_F(ReferenceDocuments, CollectorCatalogueAgreesWithTheCalculations)
     const std::map<std::string, std::pair<double, double>> curve = {
         {"平板集热器", {0.775, 4.3}}, {"全玻璃真空管", {0.685, 2.8}}, {"热管集热器", {0.73, 2.3}}};
     std::set<std::string> kinds;
-    int flatPlate = 0, tubeGroup = 0;
+    int flatPlate = 0;
+    int tubeGroup = 0;
     for (const auto& row : d.tables[0].body) {
         ASSERT_EQ(row.size(), 9u);
         SCOPED_TRACE(row[0] + " " + row[1]);
@@ -137,7 +138,9 @@ TEST_F(ReferenceDocuments, CollectorCatalogueAgreesWithTheCalculations)
         EXPECT_EQ(number(row[2]), curve.at(row[0]).first);
         EXPECT_EQ(number(row[3]), curve.at(row[0]).second);
         for (int c = 4; c <= 8; ++c) EXPECT_GT(number(row[c]), 0) << "column " << c;
-        const double area = number(row[4]), flow = number(row[7]), drop = number(row[8]);
+        const double area = number(row[4]);
+        const double flow = number(row[7]);
+        const double drop = number(row[8]);
         EXPECT_GE(flow, 0.01);
         EXPECT_LE(flow, 0.03);
         if (row[1].find("2000×1000") != std::string::npos) {
@@ -246,7 +249,7 @@ TEST_F(ReferenceDocuments, HouseholdTanksCarryTheResidentialCoilAreas)
         EXPECT_GT(std::acos(-1.0) / 4 * mm[0] * mm[0] * mm[1] * 1e-6, litres) << "outer envelope";
         EXPECT_GT(number(row[3]), 0);
         EXPECT_GE(number(row[4]), 0.6);
-        if (coilNeeded.count(litres)) {
+        if (coilNeeded.contains(litres)) {
             EXPECT_GE(number(row[5]), coilNeeded.at(litres));
         }
         EXPECT_FALSE(row[6].empty());

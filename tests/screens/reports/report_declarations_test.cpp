@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -71,9 +72,8 @@ INSTANTIATE_TEST_SUITE_P(CalculationScreens, ReportDeclarations,
 
 bool hasLine(const model::report::Document& doc, const std::string& label)
 {
-    for (const auto& row : model::report::rows(doc))
-        if (!row.empty() && row.front() == label) return true;
-    return false;
+    return std::ranges::any_of(model::report::rows(doc),
+                               [&](const auto& row) { return !row.empty() && row.front() == label; });
 }
 
 TEST(ReportDeclarations, AResultTheLastCalculationDidNotWriteIsLeftOut)
