@@ -23,9 +23,9 @@ namespace model {
 
 struct Failure {
     FailureKind kind = FailureKind::Internal;
-    std::string screen;      // "Form1"
-    std::string caption;     // the screen's caption, for the user
-    std::string handler;     // "Command3_Click"
+    std::string screen;  // "Form1"
+    std::string caption; // the screen's caption, for the user
+    std::string handler; // "Command3_Click"
     std::string detail;
     std::string message() const; // the line the status bar shows
 };
@@ -34,8 +34,8 @@ enum class Outcome { Done, Failed, Refused, Ended };
 
 struct ActionResult {
     Outcome outcome = Outcome::Done;
-    std::optional<Failure> failure;  // when Failed
-    std::string refusal;             // when Refused: why the user could not do it
+    std::optional<Failure> failure; // when Failed
+    std::string refusal;            // when Refused: why the user could not do it
     bool ok() const { return outcome == Outcome::Done || outcome == Outcome::Ended; }
 };
 
@@ -68,8 +68,11 @@ public:
     // The screen, created (constructor, then Form_Load) on first touch.
     Screen& screen(std::string_view name);
     template <class T>
-    T& screen(std::string_view name) { return dynamic_cast<T&>(screen(name)); }
-    Screen* existing(std::string_view name) const;   // nullptr when not created
+    T& screen(std::string_view name)
+    {
+        return dynamic_cast<T&>(screen(name));
+    }
+    Screen* existing(std::string_view name) const; // nullptr when not created
     bool known(std::string_view name) const;
 
     // Runs `body` as the program's own start (the main window's load):
@@ -109,7 +112,7 @@ private:
     std::deque<Registered> screens_;
     Observer* observer_ = nullptr;
     ActionResult last_;
-    std::uint64_t actions_ = 0;       // user actions completed so far
+    std::uint64_t actions_ = 0; // user actions completed so far
     bool ended_ = false;
 };
 

@@ -48,10 +48,7 @@ Control::Control(Screen& screen, Kind kind, std::string name, std::optional<std:
     screen_.registerControl(*this);
 }
 
-std::string Control::address() const
-{
-    return index_ ? name_ + "(" + std::to_string(*index_) + ")" : name_;
-}
+std::string Control::address() const { return index_ ? name_ + "(" + std::to_string(*index_) + ")" : name_; }
 
 void Control::changed(Prop p)
 {

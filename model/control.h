@@ -24,14 +24,14 @@ class Screen;
 enum class Kind : std::uint8_t {
     Label,
     TextBox,
-    ComboBox,       // editable drop-down
+    ComboBox, // editable drop-down
     OptionButton,
     CheckBox,
     CommandButton,
-    Frame,          // titled (or borderless) group box
-    PictureBox,     // borderless container
-    Document,       // read-only formatted document view
-    Menu,           // top-level menu of the main window
+    Frame,      // titled (or borderless) group box
+    PictureBox, // borderless container
+    Document,   // read-only formatted document view
+    Menu,       // top-level menu of the main window
     MenuItem,
 };
 
@@ -39,7 +39,17 @@ std::string_view kindName(Kind kind);
 
 // Which property changed, for observers (the Qt renderer).
 enum class Prop : std::uint8_t {
-    Text, Visible, Enabled, BackColor, ForeColor, Value, List, ListIndex, Geometry, Cell, Focus,
+    Text,
+    Visible,
+    Enabled,
+    BackColor,
+    ForeColor,
+    Value,
+    List,
+    ListIndex,
+    Geometry,
+    Cell,
+    Focus,
 };
 
 // Colours are OLE colour values as the screen designer stores them: RGB(r, g,
@@ -55,7 +65,7 @@ constexpr std::uint32_t lightBlue = RGB(192, 192, 255);
 constexpr std::uint32_t white = RGB(255, 255, 255);
 constexpr std::uint32_t red = RGB(255, 0, 0);
 constexpr std::uint32_t black = RGB(0, 0, 0);
-constexpr std::uint32_t highlight = 0xffff80;          // a selected tab button (light cyan)
+constexpr std::uint32_t highlight = 0xffff80; // a selected tab button (light cyan)
 constexpr std::uint32_t scrollBars = 0x80000000;
 constexpr std::uint32_t appWorkspace = 0x8000000c;
 constexpr std::uint32_t window = 0x80000005;
@@ -98,7 +108,7 @@ public:
     Kind kind() const { return kind_; }
     const std::string& name() const { return name_; }
     std::optional<std::int16_t> index() const { return index_; }
-    std::string address() const;                 // "Text13(2)" or "Command3"
+    std::string address() const; // "Text13(2)" or "Command3"
     Control* container() const { return container_; }
     const Cell& cell() const { return cell_; }
     bool isContainer() const { return kind_ == Kind::Frame || kind_ == Kind::PictureBox || kind_ == Kind::Menu; }
@@ -133,7 +143,7 @@ public:
     // is already there adds nothing.
     const std::vector<std::string>& list() const { return list_; }
     int listCount() const { return static_cast<int>(list_.size()); }
-    const std::string& listItem(int k) const;    // IndexOutOfRange outside the list
+    const std::string& listItem(int k) const; // IndexOutOfRange outside the list
     void addItem(std::string item);
     void clearList();
     int listIndex() const { return listIndex_; }
@@ -148,8 +158,8 @@ public:
     int height() const { return height_; }
     void Move(int left, int top);
     void Move(int left, int top, int width, int height);
-    void setCell(Cell cell);                     // move to another cell of the same container
-    bool clipped() const;                        // outside its container's height
+    void setCell(Cell cell); // move to another cell of the same container
+    bool clipped() const;    // outside its container's height
 
     // Whether the user can see it: its own Visible, every container's, and
     // the screen being shown (menu items: the main window being shown).
@@ -161,26 +171,64 @@ public:
     bool hasFocus() const;
 
     // --- design-time settings (the screen's constructor)
-    Control& back(std::uint32_t c) { backColor_ = c; return *this; }
-    Control& fore(std::uint32_t c) { foreColor_ = c; return *this; }
-    Control& locked() { readOnly_ = true; return *this; }        // read-only text box
-    Control& disabled() { enabled_ = false; return *this; }
-    Control& hidden() { visible_ = false; return *this; }
-    Control& noBorder() { borderless_ = true; return *this; }
-    Control& wrap() { wordWrap_ = true; return *this; }
-    Control& size(int widthTwips, int heightTwips = 0) { width_ = widthTwips; height_ = heightTwips; return *this; }
-    Control& pos(int leftTwips, int topTwips) { left_ = leftTwips; top_ = topTwips; return *this; }
+    Control& back(std::uint32_t c)
+    {
+        backColor_ = c;
+        return *this;
+    }
+    Control& fore(std::uint32_t c)
+    {
+        foreColor_ = c;
+        return *this;
+    }
+    Control& locked()
+    {
+        readOnly_ = true;
+        return *this;
+    } // read-only text box
+    Control& disabled()
+    {
+        enabled_ = false;
+        return *this;
+    }
+    Control& hidden()
+    {
+        visible_ = false;
+        return *this;
+    }
+    Control& noBorder()
+    {
+        borderless_ = true;
+        return *this;
+    }
+    Control& wrap()
+    {
+        wordWrap_ = true;
+        return *this;
+    }
+    Control& size(int widthTwips, int heightTwips = 0)
+    {
+        width_ = widthTwips;
+        height_ = heightTwips;
+        return *this;
+    }
+    Control& pos(int leftTwips, int topTwips)
+    {
+        left_ = leftTwips;
+        top_ = topTwips;
+        return *this;
+    }
     Control& items(std::initializer_list<std::string_view> items);
 
     // --- events; bound once by the screen's constructor
     std::function<void()> onClick;
     std::function<void()> onChange;
-    void raiseClick();                           // runs onClick, named for failure reports
+    void raiseClick(); // runs onClick, named for failure reports
     void raiseChange();
 
     // --- used by user actions only
-    void userType(std::string text);             // replaces the text, Change raised once
-    void userPick(int k);                        // text := item k, ListIndex := k, Click
+    void userType(std::string text); // replaces the text, Change raised once
+    void userPick(int k);            // text := item k, ListIndex := k, Click
 
 private:
     void changed(Prop p);
@@ -211,9 +259,11 @@ template <Kind K>
 class ControlOf : public Control {
 public:
     ControlOf(Screen& s, std::string name, Place place, std::string text = {})
-        : Control(s, K, std::move(name), std::nullopt, place, std::move(text)) {}
+        : Control(s, K, std::move(name), std::nullopt, place, std::move(text))
+    {}
     ControlOf(Screen& s, std::string name, std::int16_t index, Place place, std::string text = {})
-        : Control(s, K, std::move(name), index, place, std::move(text)) {}
+        : Control(s, K, std::move(name), index, place, std::move(text))
+    {}
 };
 using Label = ControlOf<Kind::Label>;
 using TextBox = ControlOf<Kind::TextBox>;

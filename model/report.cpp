@@ -49,8 +49,7 @@ Address parseAddress(std::string_view a)
         std::size_t used = 0;
         const int i = std::stoi(idx, &used);
         if (used == idx.size() && i >= -32768 && i <= 32767) r.index = static_cast<std::int16_t>(i);
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     if (!r.index || close + 1 != a.size()) throw std::invalid_argument("not an address: " + std::string(a));
     return r;
 }
@@ -70,7 +69,7 @@ bool isZero(const std::string& text)
     try {
         return Val(text) == 0;
     } catch (const CalcError&) {
-        return false;   // beyond double range: certainly not zero
+        return false; // beyond double range: certainly not zero
     }
 }
 
@@ -190,8 +189,9 @@ TableDecl& TableDecl::add(const Caption& header, std::string_view array, bool in
     const std::string name = trim(array);
     for (int r = first_; r <= last_; ++r) {
         const Control* c = decl_.screen().find(name, static_cast<std::int16_t>(r));
-        if (!c) throw std::invalid_argument("report of " + decl_.screen().name() + ": no control " + name + "(" +
-                                            std::to_string(r) + ")");
+        if (!c)
+            throw std::invalid_argument("report of " + decl_.screen().name() + ": no control " + name + "(" +
+                                        std::to_string(r) + ")");
         col.cells.push_back(c);
         decl_.cover(c);
     }
@@ -201,8 +201,14 @@ TableDecl& TableDecl::add(const Caption& header, std::string_view array, bool in
 }
 
 TableDecl& TableDecl::column(const Caption& header, std::string_view array) { return add(header, array, false, false); }
-TableDecl& TableDecl::inputColumn(const Caption& header, std::string_view array) { return add(header, array, true, false); }
-TableDecl& TableDecl::captionColumn(const Caption& header, std::string_view array) { return add(header, array, false, true); }
+TableDecl& TableDecl::inputColumn(const Caption& header, std::string_view array)
+{
+    return add(header, array, true, false);
+}
+TableDecl& TableDecl::captionColumn(const Caption& header, std::string_view array)
+{
+    return add(header, array, false, true);
+}
 
 TableDecl& TableDecl::note(std::string formula)
 {
@@ -257,8 +263,9 @@ LineDecl& Section::options(std::string_view container, const Caption& label)
             l.covers_.push_back(c);
             decl_.cover(c);
         }
-    if (!l.anchor_) throw std::invalid_argument("report of " + decl_.screen().name() + ": no option buttons in " +
-                                                std::string(container));
+    if (!l.anchor_)
+        throw std::invalid_argument("report of " + decl_.screen().name() + ": no option buttons in " +
+                                    std::string(container));
     return l;
 }
 
@@ -361,7 +368,8 @@ std::vector<Piece> Declaration::parseNumbers(std::string_view numbers) const
     std::vector<Piece> pieces;
     std::size_t p = 0;
     auto bad = [&](const std::string& why) {
-        return std::invalid_argument("report of " + screen_.name() + ": " + why + " in \"" + std::string(numbers) + "\"");
+        return std::invalid_argument("report of " + screen_.name() + ": " + why + " in \"" + std::string(numbers) +
+                                     "\"");
     };
     while (p < numbers.size()) {
         const auto open = numbers.find('{', p);
@@ -464,10 +472,12 @@ Condition Declaration::variableIn(std::string_view variable, std::initializer_li
     if (!v) throw std::invalid_argument("report of " + screen_.name() + ": no variable " + std::string(variable));
     std::vector<int> set(values);
     return [v, set] {
-        const long double x = std::visit([](auto* p) -> long double {
-            if constexpr (std::is_same_v<std::remove_pointer_t<decltype(p)>, Currency>) return p->value();
-            else return static_cast<long double>(*p);
-        }, *v);
+        const long double x = std::visit(
+            [](auto* p) -> long double {
+                if constexpr (std::is_same_v<std::remove_pointer_t<decltype(p)>, Currency>) return p->value();
+                else return static_cast<long double>(*p);
+            },
+            *v);
         return std::find(set.begin(), set.end(), x) != set.end();
     };
 }
@@ -646,8 +656,7 @@ struct Declaration::Builder {
             }
         };
         for (const Group& g : d.groups_)
-            if (p.reads_.empty() || std::find(p.reads_.begin(), p.reads_.end(), g.heading_) != p.reads_.end())
-                check(g);
+            if (p.reads_.empty() || std::find(p.reads_.begin(), p.reads_.end(), g.heading_) != p.reads_.end()) check(g);
         check(p);
         for (const Control* u : p.uses_) {
             const ActionMark mu = d.screen_.lastAction(*u);
@@ -690,8 +699,7 @@ struct Declaration::Builder {
             for (Block& b : blocks) {
                 if (b.kind == Block::Kind::Inputs && !inputs.empty() && inputs.back().kind == Block::Kind::Inputs)
                     inputs.back().lines.insert(inputs.back().lines.end(), b.lines.begin(), b.lines.end());
-                else
-                    inputs.push_back(std::move(b));
+                else inputs.push_back(std::move(b));
             }
         }
 
@@ -704,9 +712,11 @@ struct Declaration::Builder {
             if (!st.calculated) {
                 renderItems(p, false, parts);
                 parts.push_back(Block{Block::Kind::Note,
-                                      "尚未计算：按“" + titleOf(p.button_) + "”所在的计算按钮后才有本部分的结果"
-                                      "（或结果已被归0清除）。",
-                                      {}, {}});
+                                      "尚未计算：按“" + titleOf(p.button_) +
+                                          "”所在的计算按钮后才有本部分的结果"
+                                          "（或结果已被归0清除）。",
+                                      {},
+                                      {}});
                 continue;
             }
             doc.calculated = true;
@@ -714,19 +724,24 @@ struct Declaration::Builder {
                 parts.push_back(Block{Block::Kind::Warning,
                                       "上次计算未能完成（计算失败，原因见状态栏）；以下只是失败前已写出的结果，"
                                       "请检查输入后重新计算。",
-                                      {}, {}});
+                                      {},
+                                      {}});
             if (!st.changed.empty())
-                parts.push_back(Block{Block::Kind::Warning,
-                                      "计算后又修改了" + quoted(st.changed) + "：以下结果不是按所列输入算得的，请重新计算。",
-                                      {}, {}});
+                parts.push_back(
+                    Block{Block::Kind::Warning,
+                          "计算后又修改了" + quoted(st.changed) + "：以下结果不是按所列输入算得的，请重新计算。",
+                          {},
+                          {}});
             if (!st.missing.empty())
                 parts.push_back(Block{Block::Kind::Warning,
                                       "本计算所依据的" + quoted(st.missing) + "尚未计算，以下结果不是由其结果算得的。",
-                                      {}, {}});
+                                      {},
+                                      {}});
             if (!st.rerun.empty())
                 parts.push_back(Block{Block::Kind::Warning,
                                       "本计算所依据的" + quoted(st.rerun) + "在本计算之后又重新计算过，请重新计算。",
-                                      {}, {}});
+                                      {},
+                                      {}});
             renderItems(p, true, parts);
         }
 
@@ -821,7 +836,7 @@ std::string formulaHtml(std::string_view s)
             continue;
         }
         std::size_t e = k + 1;
-        if (s.compare(e, 3, "−") == 0) e += 3;   // U+2212 MINUS SIGN
+        if (s.compare(e, 3, "−") == 0) e += 3; // U+2212 MINUS SIGN
         else if (e < s.size() && s[e] == '-') ++e;
         while (e < s.size() && (std::isdigit(static_cast<unsigned char>(s[e])) || s[e] == '.')) ++e;
         out += "<sup>" + escape(s.substr(k + 1, e - k - 1)) + "</sup>";
@@ -853,7 +868,8 @@ void htmlLines(std::string& h, const Block& b)
     std::string head;
     std::vector<std::string> rows;
     if (b.kind == Block::Kind::Inputs) {
-        head = "<thead><tr><th width=\"46%\">参数</th><th width=\"34%\">数值</th><th width=\"20%\">单位</th></tr></thead>\n";
+        head = "<thead><tr><th width=\"46%\">参数</th><th width=\"34%\">数值</th><th "
+               "width=\"20%\">单位</th></tr></thead>\n";
         for (const Line& l : b.lines)
             rows.push_back(l.group ? "<tr><td colspan=\"3\" class=\"group\" bgcolor=\"#f2f2f2\"><b>" + escape(l.label) +
                                          "</b></td></tr>\n"
@@ -897,7 +913,8 @@ std::string toHtml(const Document& d)
 {
     std::string h = "<!DOCTYPE html>\n<html><head><meta charset=\"utf-8\">\n<title>" + escape(d.title) +
                     "</title>\n<meta name=\"generator\" content=\"" + escape(d.header.program) + " " +
-                    escape(d.header.version) + "\">\n"
+                    escape(d.header.version) +
+                    "\">\n"
                     "<style>\n"
                     "body { font-size: 10pt; }\n"
                     "h1 { font-size: 16pt; text-align: center; margin-bottom: 6pt; }\n"
@@ -997,7 +1014,8 @@ std::vector<std::vector<std::string>> rows(const Document& d)
     for (const Block& b : d.blocks) {
         if (b.kind == Block::Kind::Inputs)
             for (const Line& l : b.lines)
-                out.push_back(l.group ? std::vector<std::string>{l.label} : std::vector<std::string>{l.label, l.value, l.unit});
+                out.push_back(l.group ? std::vector<std::string>{l.label}
+                                      : std::vector<std::string>{l.label, l.value, l.unit});
         else if (b.kind == Block::Kind::Results)
             for (const Line& l : b.lines) {
                 std::vector<std::string> r{l.label, l.value, l.unit};

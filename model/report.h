@@ -34,39 +34,39 @@ namespace model::report {
 // ======================================================================
 
 struct Line {
-    bool group = false;                   // the heading of a group of inputs (label only)
+    bool group = false; // the heading of a group of inputs (label only)
     std::string label, value, unit;
-    std::vector<std::string> formulas;    // "Ac = … = 6000×4.1868×…"
-    std::string note;                     // how the value was cut or chosen
+    std::vector<std::string> formulas; // "Ac = … = 6000×4.1868×…"
+    std::string note;                  // how the value was cut or chosen
 };
 
 struct Table {
     std::string caption;
     std::vector<std::string> header;
     std::vector<std::vector<std::string>> rows;
-    std::vector<std::string> notes;       // the formulas of its columns
+    std::vector<std::string> notes; // the formulas of its columns
 };
 
 struct Block {
     enum class Kind { Heading, SubHeading, Inputs, Results, Table, Note, Warning };
     Kind kind = Kind::Note;
-    std::string text;                     // Heading, SubHeading, Note, Warning
-    std::vector<Line> lines;              // Inputs, Results
-    Table table;                          // Table
+    std::string text;        // Heading, SubHeading, Note, Warning
+    std::vector<Line> lines; // Inputs, Results
+    Table table;             // Table
 };
 
 struct Header {
-    std::string program;                  // "太阳能系统计算"
-    std::string version;                  // "1.0.0"
-    std::string date;                     // "2025年3月4日"
+    std::string program; // "太阳能系统计算"
+    std::string version; // "1.0.0"
+    std::string date;    // "2025年3月4日"
 };
 
 struct Document {
-    std::string title;                    // the screen's caption and "计算书"
+    std::string title; // the screen's caption and "计算书"
     Header header;
-    std::vector<std::string> codes;       // the design codes the values follow
+    std::vector<std::string> codes; // the design codes the values follow
     std::vector<Block> blocks;
-    bool calculated = false;              // holds the results of at least one calculation
+    bool calculated = false; // holds the results of at least one calculation
 };
 
 // HTML that Qt's rich text and word processors both lay out: a table of the
@@ -112,15 +112,15 @@ struct Source {
     const Control* control = nullptr;
     const VariableRef* variable = nullptr;
     std::optional<std::string> fixed;
-    bool selectedIn = false;             // caption of the option selected in `control`
+    bool selectedIn = false; // caption of the option selected in `control`
 };
 struct Piece {
     enum class Kind { Text, Ref, Sum, Pick };
     Kind kind = Kind::Text;
     std::string text;
     Source ref;
-    std::vector<std::vector<const Control*>> factors;   // Sum: one list of members per factor
-    std::vector<const Control*> keys, values;            // Pick
+    std::vector<std::vector<const Control*>> factors; // Sum: one list of members per factor
+    std::vector<const Control*> keys, values;         // Pick
 };
 struct Formula {
     std::string symbolic;
@@ -148,7 +148,7 @@ public:
     // Also while the field is kept out of sight (data the screen hides).
     LineDecl& always();
 
-    explicit LineDecl(Declaration& d) : decl_(d) {}   // made by a section
+    explicit LineDecl(Declaration& d) : decl_(d) {} // made by a section
 
 private:
     friend class Declaration;
@@ -156,7 +156,7 @@ private:
     friend class Part;
     Declaration& decl_;
     detail::Source label_, value_, unit_;
-    const Control* anchor_ = nullptr;     // the field whose being on view decides
+    const Control* anchor_ = nullptr; // the field whose being on view decides
     std::vector<const Control*> covers_;
     std::vector<detail::Formula> formulas_;
     std::vector<std::pair<std::string, Condition>> notes_;
@@ -179,8 +179,9 @@ public:
     // Leaves out rows whose cells after the first are all blank.
     TableDecl& dropBlankRows();
 
-    TableDecl(Declaration& d, std::string caption, int first, int last)   // made by a section
-        : decl_(d), caption_(std::move(caption)), first_(first), last_(last) {}
+    TableDecl(Declaration& d, std::string caption, int first, int last) // made by a section
+        : decl_(d), caption_(std::move(caption)), first_(first), last_(last)
+    {}
 
 private:
     friend class Declaration;
@@ -189,7 +190,7 @@ private:
     struct Column {
         detail::Source header;
         const Control* headerControl = nullptr;
-        std::vector<const Control*> cells;   // by row, first … last
+        std::vector<const Control*> cells; // by row, first … last
         bool input = false;
         bool caption = false;
     };
@@ -251,8 +252,9 @@ public:
     // The input groups this calculation reads (by heading); all when none is named.
     Part& reads(std::initializer_list<std::string_view> groups);
 
-    Part(Declaration& d, std::string heading, const Control* button)   // made by the declaration
-        : Section(d, std::move(heading)), button_(button) {}
+    Part(Declaration& d, std::string heading, const Control* button) // made by the declaration
+        : Section(d, std::move(heading)), button_(button)
+    {}
 
 private:
     friend class Declaration;
@@ -266,9 +268,9 @@ private:
 // The cells of one table of text boxes, as the screen lays it out: for
 // copying a selection of them to a spreadsheet.
 struct Grid {
-    std::vector<const Control*> header;              // by column (nullptr: a fixed header)
-    std::vector<std::string> headerText;             // as shown now
-    std::vector<std::vector<const Control*>> rows;   // by row, then by column
+    std::vector<const Control*> header;            // by column (nullptr: a fixed header)
+    std::vector<std::string> headerText;           // as shown now
+    std::vector<std::vector<const Control*>> rows; // by row, then by column
 };
 
 class Declaration {
@@ -289,10 +291,10 @@ public:
     void exclude(std::string_view address, std::string_view why);
 
     // --- conditions
-    Condition selected(std::string_view option) const;      // option button or check box is set
-    Condition onView(std::string_view control) const;       // shown on the screen as laid out now
+    Condition selected(std::string_view option) const; // option button or check box is set
+    Condition onView(std::string_view control) const;  // shown on the screen as laid out now
     Condition variableIn(std::string_view variable, std::initializer_list<int> values) const;
-    Condition zero(std::string_view field) const;            // the field reads (Val) as 0
+    Condition zero(std::string_view field) const; // the field reads (Val) as 0
     static Condition negate(Condition c);
     static Condition both(Condition a, Condition b);
 
@@ -308,8 +310,8 @@ public:
     std::vector<std::vector<const Control*>> fieldsBySection() const;
 
     // --- used by the sections
-    const Control& control(std::string_view address) const;   // throws on an unknown address
-    std::vector<const Control*> members(std::string_view address) const;   // an array, or the one control
+    const Control& control(std::string_view address) const;              // throws on an unknown address
+    std::vector<const Control*> members(std::string_view address) const; // an array, or the one control
     detail::Source source(const Caption& c) const;
     std::vector<detail::Piece> parseNumbers(std::string_view numbers) const;
 

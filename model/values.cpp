@@ -272,10 +272,7 @@ float CSng(std::string_view text)
 
 // --- conversions --------------------------------------------------------
 
-ext Int(ext x)
-{
-    return std::floor(x);
-}
+ext Int(ext x) { return std::floor(x); }
 
 std::int16_t CInt(ext x)
 {
@@ -290,8 +287,7 @@ Currency CCur(ext x)
     if (std::isnan(x)) throw CalcError(FailureKind::CurrencyOverflow, "not a number");
     const ext r = std::nearbyint(x * 10000.0L);
     // 2^63 is exactly representable in extended precision
-    if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L)
-        throw CalcError(FailureKind::CurrencyOverflow);
+    if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L) throw CalcError(FailureKind::CurrencyOverflow);
     return Currency::fromScaled(static_cast<std::int64_t>(r));
 }
 

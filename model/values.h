@@ -25,7 +25,12 @@ using ext = long double;
 class Currency {
 public:
     constexpr Currency() = default;
-    static constexpr Currency fromScaled(std::int64_t scaled) { Currency c; c.v_ = scaled; return c; }
+    static constexpr Currency fromScaled(std::int64_t scaled)
+    {
+        Currency c;
+        c.v_ = scaled;
+        return c;
+    }
     constexpr std::int64_t scaled() const { return v_; }
     constexpr ext value() const { return static_cast<ext>(v_) / 10000.0L; }
 
@@ -55,9 +60,9 @@ float CSng(std::string_view text);
 
 // --- numeric conversions ------------------------------------------------
 
-ext Int(ext x);                 // largest integer not greater than x
-std::int16_t CInt(ext x);       // nearest, halves to even; IntegerOverflow outside 16 bits
-Currency CCur(ext x);           // nearest 1/10000, halves to even; CurrencyOverflow
+ext Int(ext x);           // largest integer not greater than x
+std::int16_t CInt(ext x); // nearest, halves to even; IntegerOverflow outside 16 bits
+Currency CCur(ext x);     // nearest 1/10000, halves to even; CurrencyOverflow
 
 // --- writing field text -------------------------------------------------
 // Plain decimal notation, trailing zeros and a bare point removed, leading
@@ -66,13 +71,10 @@ Currency CCur(ext x);           // nearest 1/10000, halves to even; CurrencyOver
 // "12345680"). Exponent notation ("1.5E+15", "1E-05") is used only when the
 // decimal exponent is below -4 or above 14, far beyond any design value.
 
-std::string CStr(double x);     // 15 significant digits
-std::string CStr(float x);      // 7 significant digits
-std::string CStr(Currency c);   // up to 4 decimals
-std::string CStr(std::integral auto n) requires(!std::same_as<decltype(n), bool>)
-{
-    return std::to_string(n);
-}
+std::string CStr(double x);   // 15 significant digits
+std::string CStr(float x);    // 7 significant digits
+std::string CStr(Currency c); // up to 4 decimals
+std::string CStr(std::integral auto n) requires(!std::same_as<decltype(n), bool>) { return std::to_string(n); }
 std::string CStr(long double) = delete; // say the precision: CStr(sng(x)) or CStr(dbl(x))
 
 // As CStr, but a value that is not negative starts with a blank and a
@@ -87,13 +89,13 @@ std::string Str(long double) = delete;
 
 // --- storing and checked arithmetic -------------------------------------
 
-float sng(ext x);               // store into single precision (FloatOverflow)
-double dbl(ext x);              // store into double precision (FloatOverflow)
-std::int16_t i16(long long n);  // store into a 16-bit integer (IntegerOverflow)
+float sng(ext x);              // store into single precision (FloatOverflow)
+double dbl(ext x);             // store into double precision (FloatOverflow)
+std::int16_t i16(long long n); // store into a 16-bit integer (IntegerOverflow)
 
-ext quot(ext a, ext b);         // a / b, DivisionByZero when b is 0
-ext sqr(ext x);                 // square root, NegativeSqrt when x < 0
-ext power(ext x, ext y);        // x ^ y: NegativePower, DivisionByZero, FloatOverflow
+ext quot(ext a, ext b);  // a / b, DivisionByZero when b is 0
+ext sqr(ext x);          // square root, NegativeSqrt when x < 0
+ext power(ext x, ext y); // x ^ y: NegativePower, DivisionByZero, FloatOverflow
 
 // Cut x down to n decimals (0 <= n <= 4): Int(x * 10^n) * 10^-n, with the
 // factors as the double constants 100 and 0.01 etc.

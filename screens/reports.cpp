@@ -10,7 +10,7 @@ constexpr struct {
     std::string_view screen;
     void (*declare)(model::report::Declaration&);
 } reports[] = {
-    {"Form1", declareDesignReport},       {"Form2", declareCollectorHydraulicsReport},
+    {"Form1", declareDesignReport},        {"Form2", declareCollectorHydraulicsReport},
     {"Form3", declareSupplyNetworkReport}, {"Form4", declareInsulationReport},
     {"Form5", declarePoolReport},
 };

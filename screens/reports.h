@@ -15,10 +15,10 @@ std::unique_ptr<model::report::Declaration> reportOf(const model::Screen& s);
 // Whether the screen of that name has a report.
 bool hasReport(std::string_view screen);
 
-void declareDesignReport(model::report::Declaration& d);               // Form1
-void declareCollectorHydraulicsReport(model::report::Declaration& d);  // Form2
-void declareSupplyNetworkReport(model::report::Declaration& d);        // Form3
-void declareInsulationReport(model::report::Declaration& d);           // Form4
-void declarePoolReport(model::report::Declaration& d);                 // Form5
+void declareDesignReport(model::report::Declaration& d);              // Form1
+void declareCollectorHydraulicsReport(model::report::Declaration& d); // Form2
+void declareSupplyNetworkReport(model::report::Declaration& d);       // Form3
+void declareInsulationReport(model::report::Declaration& d);          // Form4
+void declarePoolReport(model::report::Declaration& d);                // Form5
 
 } // namespace screens

@@ -37,9 +37,8 @@ void MDIForm1::MDIForm_Load()
     setCaption("太阳能系统计算");
     // Setting a screen's caption creates it, which runs its load handler.
     static constexpr std::string_view captions[] = {
-        "太阳能系统计算",   "太阳能系统水力计算", "宿舍等水力计算", "保温层计算",
-        "游泳池加热计算",   "编著说明",           "用水量标准参数<50015-2003>表",
-        "太阳能保证率表",   "太阳能集热器参数表", "空气源热泵参数表",
+        "太阳能系统计算", "太阳能系统水力计算",           "宿舍等水力计算", "保温层计算",         "游泳池加热计算",
+        "编著说明",       "用水量标准参数<50015-2003>表", "太阳能保证率表", "太阳能集热器参数表", "空气源热泵参数表",
         "水箱参数表"};
     for (std::size_t k = 0; k < std::size(screenOrder); ++k)
         app().screen(screenOrder[k]).setCaption(std::string(captions[k]));

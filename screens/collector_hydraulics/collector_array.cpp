@@ -17,9 +17,9 @@ void Form2::Command1_Click()
 {
     const std::int16_t rows = CInt(Val(Text7(0).text()));
     const std::int16_t columns = CInt(Val(Text7(1).text()));
-    std::array<float, 10> D{};                 // inner diameters, mm
+    std::array<float, 10> D{}; // inner diameters, mm
     for (i = 0; i <= 9; ++i) D[i] = sng(Val(Text30(i).text()));
-    std::array<float, kSegments> L{};          // segment lengths, mm
+    std::array<float, kSegments> L{}; // segment lengths, mm
     for (i = 0; i <= 19; ++i) L[i] = sng(Val(Text4(i).text()));
 
     // The table has a row for 0 ... 20 collector rows only: any other count
@@ -36,7 +36,7 @@ void Form2::Command1_Click()
     Text7(5).setText(CStr(dbl(ext(columns) * 0.04 * rows)));
     Text7(6).setText(CStr(dbl(cut(ext(Val(Text7(5).text())) * 3.6, 2))));
 
-    std::string unsized;                       // segments no size is large enough for
+    std::string unsized; // segments no size is large enough for
     for (i = 0; i <= rows - 1; ++i) {
         showSegment(i, true);
         for (j = rows; j <= 19; ++j) {
@@ -48,7 +48,7 @@ void Form2::Command1_Click()
         const std::int16_t d = CInt(sqr(ext(q3) * 0.004 / kAreaAt15) * 1000);
         if (const auto k = pickSize(d, D)) {
             Text5(i).setText(Text31(*k).text());
-            const float iu = sng(   // unit friction loss i(r), kPa/m
+            const float iu = sng( // unit friction loss i(r), kPa/m
                 unitLoss(ext(q3) * 0.001, ext(D[*k]) * 0.001, Ch));
             Text6(i).setText(CStr(dbl(Int(ext(iu) * 100 * L[i] * 0.001) * 0.01)));
         } else {
@@ -65,7 +65,8 @@ void Form2::Command1_Click()
     if (unsized.empty()) {
         Label5.Hide();
     } else {
-        Label5.setCaption("管段" + unsized + "所需管径超过该管材的最大规格，未选出管径；"
+        Label5.setCaption("管段" + unsized +
+                          "所需管径超过该管材的最大规格，未选出管径；"
                           "其管径与阻力仍为原值，并计入阵列阻力i2。");
         Label5.Show();
     }

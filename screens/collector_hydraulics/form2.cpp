@@ -13,12 +13,12 @@ struct Header {
     const char* text;
 };
 constexpr Header kHeaders[] = {
-    {0, "集热器行号"}, {6, "管段编号DN1"}, {1, "管段流量q3(L/S)"},
-    {5, "管段长度L(mm)"}, {4, "DN(mm)"},   {7, "管段I(KPa)"},
+    {0, "集热器行号"},    {6, "管段编号DN1"}, {1, "管段流量q3(L/S)"},
+    {5, "管段长度L(mm)"}, {4, "DN(mm)"},      {7, "管段I(KPa)"},
 };
 
-constexpr int kField = 1100;   // width hint of a field, twips
-constexpr int kCell = 1700;    // width hint of a segment-table cell
+constexpr int kField = 1100; // width hint of a field, twips
+constexpr int kCell = 1700;  // width hint of a segment-table cell
 
 } // namespace
 
@@ -52,10 +52,9 @@ Form2::Form2(App& app) : Screen(app, "Form2")
         const char* unitText;
     };
     static constexpr Line kMainPipe[] = {
-        {0, 3, "管道流量Q", 0, 6, "L/s"},       {1, 5, "长度L", 1, 8, "m"},
-        {3, 4, "管径DN", 2, 11, "mm"},          {4, 7, "单位沿程阻力i", 3, 12, "KPa/m"},
-        {5, 9, "沿程阻力i", 4, 13, "KPa"},      {6, 10, "局部阻力ia", 5, 15, "KPa"},
-        {7, 14, "总阻力iz", 6, 19, "KPa"},      {8, -1, nullptr, 7, 16, "mH2O"},
+        {0, 3, "管道流量Q", 0, 6, "L/s"},        {1, 5, "长度L", 1, 8, "m"},        {3, 4, "管径DN", 2, 11, "mm"},
+        {4, 7, "单位沿程阻力i", 3, 12, "KPa/m"}, {5, 9, "沿程阻力i", 4, 13, "KPa"}, {6, 10, "局部阻力ia", 5, 15, "KPa"},
+        {7, 14, "总阻力iz", 6, 19, "KPa"},       {8, -1, nullptr, 7, 16, "mH2O"},
     };
     for (const Line& l : kMainPipe) {
         if (l.label >= 0) Label3.add(l.label, in(Frame8, l.row, 0), l.caption);

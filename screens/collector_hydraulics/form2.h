@@ -51,8 +51,7 @@ public:
     CommandButton Command1{*this, "Command1", in(Frame5, 2, 0), "计     算"};
     CommandButton Command2{*this, "Command2", in(Frame5, 2, 1), "计算归0!"};
     // shown when the row count has no place in the segment table
-    Label Label4{*this, "Label4", in(Frame5, 3, 0, 1, 2),
-                 "集热器行数应为0～20行（管段表共20行），未计算。"};
+    Label Label4{*this, "Label4", in(Frame5, 3, 0, 1, 2), "集热器行数应为0～20行（管段表共20行），未计算。"};
     // shown when segments get no size; the caption names them
     Label Label5{*this, "Label5", in(Frame5, 4, 0, 1, 2)};
     PictureBox Picture3{*this, "Picture3", in(Frame5, 6, 0, 1, 2)};
@@ -71,24 +70,24 @@ public:
     ControlArray<TextBox> text50{*this, "text50"};
     ControlArray<TextBox> text51{*this, "text51"};
     Frame Frame6{*this, "Frame6", at(2, 0)};
-    ControlArray<TextBox> Text30{*this, "Text30"};   // inner diameters, mm
-    ControlArray<TextBox> Text31{*this, "Text31"};   // size labels
+    ControlArray<TextBox> Text30{*this, "Text30"}; // inner diameters, mm
+    ControlArray<TextBox> Text31{*this, "Text31"}; // size labels
 
 private:
     void Option1_Click(std::int16_t Index);
     void Combo1_Click();
     void Combo2_Click();
-    void Command1_Click();   // collector array
-    void Command2_Click();   // reset of the collector array
-    void Command3_Click();   // main pipe
-    void Command4_Click();   // reset of the main pipe
+    void Command1_Click(); // collector array
+    void Command2_Click(); // reset of the collector array
+    void Command3_Click(); // main pipe
+    void Command4_Click(); // reset of the main pipe
 
     void writeSizeTable(const hydraulics::PipeMaterial& material);
     void showSegment(int r, bool visible);
 
-    std::int16_t Ch = 0;     // Hazen-Williams coefficient of the selected material
-    std::int16_t i = 0;      // loop counter of every handler
-    std::int16_t j = 0;      // inner loop counter of the collector-array calculation
+    std::int16_t Ch = 0; // Hazen-Williams coefficient of the selected material
+    std::int16_t i = 0;  // loop counter of every handler
+    std::int16_t j = 0;  // inner loop counter of the collector-array calculation
 };
 
 } // namespace screens

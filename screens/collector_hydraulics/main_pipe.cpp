@@ -13,15 +13,15 @@ using hydraulics::unitLoss;
 
 void Form2::Command3_Click()
 {
-    const float Q = sng(ext(Val(Text9(0).text())) * 0.001);    // m3/s
-    const double L = Val(Text9(1).text());                      // m
-    std::array<float, 10> D{};                                  // inner diameters, m
+    const float Q = sng(ext(Val(Text9(0).text())) * 0.001); // m3/s
+    const double L = Val(Text9(1).text());                  // m
+    std::array<float, 10> D{};                              // inner diameters, m
     for (i = 0; i <= 9; ++i) D[i] = sng(ext(Val(Text30(i).text())) * 0.001);
 
     const float d = sng(sqr(ext(Q) * 4 / kAreaAt15));
     if (const auto k = pickSize(d, D)) {
         Text9(2).setText(Text31(*k).text());
-        const double i = dbl(unitLoss(Q, D[*k], Ch));           // kPa/m
+        const double i = dbl(unitLoss(Q, D[*k], Ch)); // kPa/m
         Text9(3).setText(CStr(dbl(cut(i, 2))));
         Text9(4).setText(CStr(dbl(Int(L * (ext(i) * 100)) * 0.01)));
         Label6.Hide();

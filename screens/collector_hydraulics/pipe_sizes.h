@@ -15,12 +15,12 @@ namespace screens::hydraulics {
 using model::ext;
 
 struct PipeSize {
-    std::string_view label;        // "De25", "DN50"
-    std::optional<double> mm;      // inner diameter; empty: the entry keeps the diameter shown before
+    std::string_view label;   // "De25", "DN50"
+    std::optional<double> mm; // inner diameter; empty: the entry keeps the diameter shown before
 };
 
 struct PipeMaterial {
-    std::int16_t Ch;               // Hazen-Williams coefficient
+    std::int16_t Ch; // Hazen-Williams coefficient
     std::array<PipeSize, 10> sizes;
 };
 

@@ -18,7 +18,7 @@ struct KhStep {
     float Kh;
 };
 constexpr KhStep hotelKh[] = {{150, 6.84f}, {300, 5.61f}, {450, 4.97f}, {600, 4.58f}, {900, 4.19f}, {INT16_MAX, 3.9f}};
-constexpr KhStep hospitalKh[] = {{50, 4.55f},  {75, 3.78f},  {100, 3.54f},      {200, 2.93f},
+constexpr KhStep hospitalKh[] = {{50, 4.55f}, {75, 3.78f},  {100, 3.54f},      {200, 2.93f},
                                  {300, 2.6f}, {500, 2.23f}, {INT16_MAX, 1.95f}};
 
 template <std::size_t N>
@@ -51,8 +51,8 @@ float Form1::ExchangerCapacity(Variant p1, Variant p2, Variant p3, Variant p4, V
 
 // Daily volume (L) that the collector area p1 heats; the inverse of
 // CollectorArea with the same arguments.
-float Form1::TankVolume(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7,
-                        Variant p8, Variant p9)
+float Form1::TankVolume(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7, Variant p8,
+                        Variant p9)
 {
     return sng(((((1000 * p1) * p7) * p8) * (1 - p9) / (((p2 * p3) * (p4 - p5)) * p6)).value());
 }

@@ -9,7 +9,7 @@ namespace {
 // semi-centralized one, which cuts off the rows from the tank volume down.
 constexpr int areaRowTop[] = {60, 300, 480, 660, 840, 1020, 1200, 1440};
 constexpr int areaLeft[] = {120, 2880, 4440}; // label, field, unit
-constexpr int kFieldWidth = 1800;              // fields of the shared column, twips
+constexpr int kFieldWidth = 1800;             // fields of the shared column, twips
 
 } // namespace
 
@@ -24,10 +24,10 @@ Form1::Form1(App& app) : Screen(app, "Form1")
     bindHandlers();
 
     for (auto [name, v] : {std::pair{"TL", &TL}, {"Tend", &Tend}, {"Ta", &Ta}, {"Hxs", &Hxs}, {"JT", &JT},
-                           {"Tju", &Tju}, {"FR", &FR}, {"g", &g}, {"Ti", &Ti}, {"Tgy", &Tgy}, {"ηjr", &ηjr},
-                           {"q1", &q1}, {"q2", &q2}, {"Qz", &Qz}, {"Qrd", &Qrd}, {"Ain", &Ain}, {"f", &f},
-                           {"ηL", &ηL}, {"K", &K}, {"K1", &K1}, {"Cr", &Cr}, {"ξ", &ξ}, {"ΔT", &ΔT},
-                           {"Qr", &Qr}, {"AcA", &AcA}})
+                           {"Tju", &Tju},        {"FR", &FR},     {"g", &g},   {"Ti", &Ti},   {"Tgy", &Tgy},
+                           {"ηjr", &ηjr},        {"q1", &q1},     {"q2", &q2}, {"Qz", &Qz},   {"Qrd", &Qrd},
+                           {"Ain", &Ain},        {"f", &f},       {"ηL", &ηL}, {"K", &K},     {"K1", &K1},
+                           {"Cr", &Cr},          {"ξ", &ξ},       {"ΔT", &ΔT}, {"Qr", &Qr},   {"AcA", &AcA}})
         var(name, *v);
     var("QhA", QhA);
     var("m", m);
@@ -47,8 +47,8 @@ void Form1::declareSharedColumn()
     Label1.add(9, in(Frame1, 4, 2), "h");
     Label1.add(5, in(Frame1, 5, 0), "倾角日辐射量JT");
     Label1.add(10, in(Frame1, 5, 2), "MJ/m2");
-    for (Control* field : {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9, &Text10,
-                           &Text11, &Text12})
+    for (Control* field :
+         {&Text1, &Text2, &Text3, &Text4, &Text5, &Text6, &Text7, &Text8, &Text9, &Text10, &Text11, &Text12})
         field->size(kFieldWidth);
     Text1.back(colors::yellow);
     Text2.back(colors::yellow);
@@ -177,9 +177,17 @@ void Form1::declareResidentialPanel()
     // household table: columns number, type, quantity, maximum and average
     // daily use, then the tank and exchanger of a semi-centralized system
     Picture6.back(colors::white);
-    static constexpr struct { std::int16_t index; const char* text; int width; } header[] = {
-        {0, "编号", 675}, {1, "户型", 900}, {2, "数量(套)", 1125}, {4, "最高日用水量(l/户)", 2025},
-        {5, "平均日用水量(l/户)", 2025}, {3, "水箱容积(l)", 1425}, {6, "换热面积(m2)", 1575}};
+    static constexpr struct {
+        std::int16_t index;
+        const char* text;
+        int width;
+    } header[] = {{0, "编号", 675},
+                  {1, "户型", 900},
+                  {2, "数量(套)", 1125},
+                  {4, "最高日用水量(l/户)", 2025},
+                  {5, "平均日用水量(l/户)", 2025},
+                  {3, "水箱容积(l)", 1425},
+                  {6, "换热面积(m2)", 1575}};
     for (int col = 0; col < 7; ++col)
         Text17.add(header[col].index, in(Picture6, 0, col), header[col].text)
             .locked()
@@ -387,7 +395,11 @@ void Form1::Option1_Click(std::int16_t Index)
 
 void Form1::Option3_Click(std::int16_t Index)
 {
-    static constexpr struct { const char* rating; const char* unit; const char* hourly; } heater[] = {
+    static constexpr struct {
+        const char* rating;
+        const char* unit;
+        const char* hourly;
+    } heater[] = {
         {"电加热功率应不小于", "KW", "设计电加热小时供热量"},
         {"常压燃油(气)制热量应不小于", "万大卡", "设计锅炉小时供热量"},
         {"空气源热泵型号不小于", "HP", "设计热泵小时供热量"},

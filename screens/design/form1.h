@@ -99,13 +99,13 @@ private:
     // household table: header row, then one row per apartment type
     PictureBox Picture6{*this, "Picture6", in(Picture5, 0, 2, 8, 1)};
     ControlArray<TextBox> Text17{*this, "Text17"};
-    ControlArray<TextBox> Text20{*this, "Text20"};   // row number
-    ControlArray<TextBox> Text21{*this, "Text21"};   // apartment type
-    ControlArray<TextBox> Text22{*this, "Text22"};   // number of apartments
-    ControlArray<TextBox> Text24{*this, "Text24"};   // maximum daily use, L per household
-    ControlArray<TextBox> Text23{*this, "Text23"};   // average daily use, L per household
-    ControlArray<TextBox> Text25{*this, "Text25"};   // household tank, L
-    ControlArray<TextBox> Text30{*this, "Text30"};   // household exchanger, m2
+    ControlArray<TextBox> Text20{*this, "Text20"}; // row number
+    ControlArray<TextBox> Text21{*this, "Text21"}; // apartment type
+    ControlArray<TextBox> Text22{*this, "Text22"}; // number of apartments
+    ControlArray<TextBox> Text24{*this, "Text24"}; // maximum daily use, L per household
+    ControlArray<TextBox> Text23{*this, "Text23"}; // average daily use, L per household
+    ControlArray<TextBox> Text25{*this, "Text25"}; // household tank, L
+    ControlArray<TextBox> Text30{*this, "Text30"}; // household exchanger, m2
 
     PictureBox Picture7{*this, "Picture7", in(Frame5, 5, 0)};
     CommandButton Command6{*this, "Command6", in(Picture7, 0, 0), "计 算"};
@@ -121,33 +121,33 @@ private:
     ControlArray<TextBox> Text18{*this, "Text18"};
 
     // --- screen-level variables (single precision unless noted)
-    float TL = 0;     // cold-water temperature, °C
-    float Tend = 0;   // hot-water temperature, °C
-    float Ta = 0;     // annual mean daily air temperature, °C
-    float Hxs = 0;    // daily sunshine hours, h
-    float JT = 0;     // daily irradiation on the tilted plane, MJ/m2
-    float Tju = 0;    // collector efficiency intercept η0
-    float FR = 0;     // collector heat-loss coefficient, W/m2·℃
-    float g = 0;      // mean solar irradiance G, W/m2
-    float Ti = 0;     // collector inlet temperature, °C
-    float Tgy = 0;    // normalized temperature difference T*, m2·℃/W
-    float ηjr = 0;    // collector annual efficiency, fraction
-    float q1 = 0;     // maximum daily quota per user or bed, L/d
-    float q2 = 0;     // average daily quota per user or bed, L/d
-    float Qz = 0;     // maximum daily hot-water total, L/d
-    float Qrd = 0;    // average daily hot-water total, L/d
-    float Ain = 0;    // collector area of an indirect system, m2
-    float f = 0;      // solar fraction
-    float ηL = 0;     // pipe heat-loss ratio
-    float K = 0;      // heat-transfer coefficient of the exchanger, W/m2·℃
-    float K1 = 0;     // solar irradiance coefficient
-    float Cr = 0;     // system heat-loss coefficient
-    float ξ = 0;      // fouling coefficient
-    float ΔT = 0;     // design temperature difference of the exchanger, ℃
+    float TL = 0;         // cold-water temperature, °C
+    float Tend = 0;       // hot-water temperature, °C
+    float Ta = 0;         // annual mean daily air temperature, °C
+    float Hxs = 0;        // daily sunshine hours, h
+    float JT = 0;         // daily irradiation on the tilted plane, MJ/m2
+    float Tju = 0;        // collector efficiency intercept η0
+    float FR = 0;         // collector heat-loss coefficient, W/m2·℃
+    float g = 0;          // mean solar irradiance G, W/m2
+    float Ti = 0;         // collector inlet temperature, °C
+    float Tgy = 0;        // normalized temperature difference T*, m2·℃/W
+    float ηjr = 0;        // collector annual efficiency, fraction
+    float q1 = 0;         // maximum daily quota per user or bed, L/d
+    float q2 = 0;         // average daily quota per user or bed, L/d
+    float Qz = 0;         // maximum daily hot-water total, L/d
+    float Qrd = 0;        // average daily hot-water total, L/d
+    float Ain = 0;        // collector area of an indirect system, m2
+    float f = 0;          // solar fraction
+    float ηL = 0;         // pipe heat-loss ratio
+    float K = 0;          // heat-transfer coefficient of the exchanger, W/m2·℃
+    float K1 = 0;         // solar irradiance coefficient
+    float Cr = 0;         // system heat-loss coefficient
+    float ξ = 0;          // fouling coefficient
+    float ΔT = 0;         // design temperature difference of the exchanger, ℃
     std::int16_t QhA = 0; // building type, index of the building list
     std::int16_t m = 0;   // number of users or beds
-    float Qr = 0;     // design hourly heat of the residential heat pump, W
-    float AcA = 0;    // collector area the tank volume is computed from, m2
+    float Qr = 0;         // design hourly heat of the residential heat pump, W
+    float AcA = 0;        // collector area the tank volume is computed from, m2
 
     // --- layout and design-time settings (form1.cpp)
     void declareSharedColumn();
@@ -181,10 +181,10 @@ private:
     void Combo12_Change();
 
     // --- sizing functions shared by the calculations (centralized.cpp)
-    static float CollectorArea(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6,
-                               Variant p7, Variant p8, Variant p9);
-    static float ExchangerCapacity(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6,
-                                   Variant p7, Variant p8);
+    static float CollectorArea(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7,
+                               Variant p8, Variant p9);
+    static float ExchangerCapacity(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7,
+                                   Variant p8);
     static float TankVolume(Variant p1, Variant p2, Variant p3, Variant p4, Variant p5, Variant p6, Variant p7,
                             Variant p8, Variant p9);
     void collectorOperatingPoint();

@@ -92,8 +92,8 @@ void Form1::Command5_Click()
     for (std::int16_t k = 0; k <= 4; ++k) {
         Text25(k).setText(CStr(Val(Text23(k).text())));
         Text24(k).setText(CStr(dbl(ext(Val(Text23(k).text())) * 6.0 / 5.0)));
-        capacity[k] = sng(quot(ext(K1) * f * Val(Text25(k).text()) * 4.1868 * (ext(Tend) - TL) * 1000.0,
-                               ext(Hxs) * 3600.0));
+        capacity[k] =
+            sng(quot(ext(K1) * f * Val(Text25(k).text()) * 4.1868 * (ext(Tend) - TL) * 1000.0, ext(Hxs) * 3600.0));
         Text30(k).setText(CStr(dbl(Int(quot(ext(capacity[k]) * Cr * 100.0, ext(ξ) * K * ΔT)) * 0.01)));
     }
 

@@ -37,8 +37,8 @@ void operatingPoint(model::report::Part& p)
 LineDecl& directArea(LineDecl& l, const char* Qrd, const char* f, const char* ηL)
 {
     return l.formula("Ac = Qrd·C·ρ·(tend − tL)·f / (JT·η·(1 − ηL))",
-                     std::string("{") + Qrd + "}×4.1868×1×({Text2} − {Text1})×{" + f + "} / ({Text5}×1000×{Text11}%×(1 − {" +
-                         ηL + "}))");
+                     std::string("{") + Qrd + "}×4.1868×1×({Text2} − {Text1})×{" + f +
+                         "} / ({Text5}×1000×{Text11}%×(1 − {" + ηL + "}))");
 }
 
 // The exchanger capacity and area for the daily volume `Qrd`.
@@ -53,8 +53,8 @@ void exchanger(LineDecl& l, const char* Qrd, const char* f, const model::report:
 LineDecl& tankVolume(LineDecl& l, const char* area, const char* f, const char* ηL)
 {
     return l.formula("V = AcA·JT·η·(1 − ηL) / (C·ρ·(tend − tL)·f)",
-                     std::string("{") + area + "}×{Text5}×1000×{Text11}%×(1 − {" + ηL + "}) / (4.1868×1×({Text2} − {Text1})×{" +
-                         f + "})");
+                     std::string("{") + area + "}×{Text5}×1000×{Text11}%×(1 − {" + ηL +
+                         "}) / (4.1868×1×({Text2} − {Text1})×{" + f + "})");
 }
 
 constexpr const char* kTankSizes =
@@ -80,7 +80,7 @@ void declareDesignReport(Declaration& d)
     collector.field("Text6", "Label2(1)");
     collector.field("Text7", "Label2(2)", "Label2(7)");
 
-    auto& exchangerData = d.inputs("换热器参数");   // on view for indirect and semi-centralized systems
+    auto& exchangerData = d.inputs("换热器参数"); // on view for indirect and semi-centralized systems
     exchangerData.field("Combo6", "Label3(5)");
     exchangerData.field("Combo7", "Label3(0)");
     exchangerData.field("Text12", "Label3(1)", "Label3(7)");

@@ -34,8 +34,8 @@ Variant Variant::arith(Op op, const Variant& a, const Variant& b)
         if (r >= INT32_MIN && r <= INT32_MAX) return {Type::Long, static_cast<double>(r)};
         return {Type::Double, static_cast<double>(r)};
     }
-    const bool wide = a.type_ == Type::Double || b.type_ == Type::Double || a.type_ == Type::Long ||
-                      b.type_ == Type::Long;
+    const bool wide =
+        a.type_ == Type::Double || b.type_ == Type::Double || a.type_ == Type::Long || b.type_ == Type::Long;
     if (!wide) {
         const float x = static_cast<float>(a.v_);
         const float y = static_cast<float>(b.v_);

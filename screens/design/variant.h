@@ -25,13 +25,13 @@ class Variant {
 public:
     enum class Type : std::uint8_t { Integer, Long, Single, Double };
 
-    Variant(int v);                       // an integer literal of a formula: 16-bit
+    Variant(int v); // an integer literal of a formula: 16-bit
     Variant(std::int16_t v) : type_(Type::Integer), v_(v) {}
     Variant(float v) : type_(Type::Single), v_(v) {}
     Variant(double v) : type_(Type::Double), v_(v) {}
 
     Type type() const { return type_; }
-    double value() const { return v_; }   // every type is exact in a double
+    double value() const { return v_; } // every type is exact in a double
 
     friend Variant operator+(const Variant& a, const Variant& b);
     friend Variant operator-(const Variant& a, const Variant& b);

@@ -25,7 +25,7 @@ Form4::Form4(App& app) : Screen(app, "Form4")
     Command1.size(1500);
     Command2.size(1500);
     Label7.fore(colors::red).pos(4560, 0);
-    Label9.fore(colors::red).pos(4560, 7800).hidden();  // the calculation moves it up to the warning
+    Label9.fore(colors::red).pos(4560, 7800).hidden(); // the calculation moves it up to the warning
     Text1.back(colors::pink).size(kField);
     for (Control* c : {&Combo3, &Combo1, &Combo4, &Combo2}) c->size(kField);
 
@@ -76,7 +76,7 @@ Form4::Form4(App& app) : Screen(app, "Form4")
 
     // quantity table
     Label1.add(0, in(Frame6, 0, 0, 1, 8), "工程量及保温结果");
-    static constexpr std::string_view quantityHeads[] = {"管道型号", "数量(m)", "保温材质", "保温厚度(mm)",
+    static constexpr std::string_view quantityHeads[] = {"管道型号",     "数量(m)",  "保温材质", "保温厚度(mm)",
                                                          "保温数量(m3)", "外包材质", "外包数量", "单位"};
     for (std::int16_t c = 1; c <= 8; ++c)
         Text24.add(c, in(Frame6, 1, c - 1), std::string(quantityHeads[c - 1]))
@@ -87,7 +87,7 @@ Form4::Form4(App& app) : Screen(app, "Form4")
         Text16.add(k, in(Frame6, k + 2, 0)).locked().size(quantityWidths[0]);
         Text17.add(k, in(Frame6, k + 2, 1)).locked().size(quantityWidths[1]);
         Text18.add(k, in(Frame6, k + 2, 2)).locked().size(quantityWidths[2]);
-        Text19.add(k, in(Frame6, k + 2, 3)).size(quantityWidths[3]);  // the user may choose another thickness
+        Text19.add(k, in(Frame6, k + 2, 3)).size(quantityWidths[3]); // the user may choose another thickness
         Text20.add(k, in(Frame6, k + 2, 4)).locked().size(quantityWidths[4]);
         Text21.add(k, in(Frame6, k + 2, 5)).locked().size(quantityWidths[5]);
         Text22.add(k, in(Frame6, k + 2, 6)).locked().size(quantityWidths[6]);

@@ -21,10 +21,10 @@ public:
     void Form_Load() override;
 
     // --- screen-level variables
-    float α = 0;            // building-class coefficient of the design flow
-    float Ng = 0;           // fixture-unit equivalents per floor of one riser
-    std::int16_t Nlgs = 0;  // number of risers n
-    std::int16_t i = 0;     // loop counters shared by the handlers
+    float α = 0;           // building-class coefficient of the design flow
+    float Ng = 0;          // fixture-unit equivalents per floor of one riser
+    std::int16_t Nlgs = 0; // number of risers n
+    std::int16_t i = 0;    // loop counters shared by the handlers
     std::int16_t j = 0;
 
     // --- buttons and messages
@@ -61,14 +61,14 @@ public:
 
     // --- result tables: riser, main, quantities
     PictureBox Picture3{*this, "Picture3", at(2, 0)};
-    ControlArray<Label> Label1{*this, "Label1"};  // table titles
+    ControlArray<Label> Label1{*this, "Label1"}; // table titles
 
     Frame Frame4{*this, "Frame4", in(Picture3, 0, 0)};
-    ControlArray<TextBox> Text4{*this, "Text4"};   // riser headers
-    ControlArray<TextBox> Text6{*this, "Text6"};   // segment number
-    ControlArray<TextBox> Text7{*this, "Text7"};   // floor height h, mm
-    ControlArray<TextBox> Text8{*this, "Text8"};   // ΣNg carried
-    ControlArray<TextBox> Text9{*this, "Text9"};   // pipe size
+    ControlArray<TextBox> Text4{*this, "Text4"}; // riser headers
+    ControlArray<TextBox> Text6{*this, "Text6"}; // segment number
+    ControlArray<TextBox> Text7{*this, "Text7"}; // floor height h, mm
+    ControlArray<TextBox> Text8{*this, "Text8"}; // ΣNg carried
+    ControlArray<TextBox> Text9{*this, "Text9"}; // pipe size
 
     Frame Frame5{*this, "Frame5", in(Picture3, 0, 1)};
     ControlArray<TextBox> Text5{*this, "Text5"};   // main headers
@@ -124,8 +124,8 @@ private:
     void Command1_Click();
     void Command2_Click();
 
-    Wrapping sizeSegments();                     // riser and main sizes
-    void takeOff(const Wrapping& w);             // lengths, insulation, jacket
+    Wrapping sizeSegments();         // riser and main sizes
+    void takeOff(const Wrapping& w); // lengths, insulation, jacket
     void markSize(const std::string& sizeText, std::array<std::int16_t, insulation::kSizes>& marks);
     void enableWhenCounted(const ComboBox& count);
 };

@@ -8,16 +8,16 @@
 
 namespace screens::insulation {
 
-inline constexpr int kSizes = 10;     // pipe sizes k = 0 ... 9
-inline constexpr int kSegments = 12;  // riser floors and main segments r = 0 ... 11
+inline constexpr int kSizes = 10;    // pipe sizes k = 0 ... 9
+inline constexpr int kSegments = 12; // riser floors and main segments r = 0 ... 11
 
 struct PipeSize {
-    std::string_view steelLabel;  // galvanized steel, nominal bore
-    double steelBore;             // its inner diameter, mm
-    std::string_view pprLabel;    // PPR, outside diameter
-    double pprBore;               // its inner diameter, mm
-    double loadBore;              // inner diameter the screen starts with, mm
-    double wrapped;               // diameter the insulation and jacket wrap, mm
+    std::string_view steelLabel; // galvanized steel, nominal bore
+    double steelBore;            // its inner diameter, mm
+    std::string_view pprLabel;   // PPR, outside diameter
+    double pprBore;              // its inner diameter, mm
+    double loadBore;             // inner diameter the screen starts with, mm
+    double wrapped;              // diameter the insulation and jacket wrap, mm
 };
 
 // At start the De63 row carries 47.8 mm; choosing PPR again gives its 45.4 mm.
@@ -39,7 +39,7 @@ inline constexpr std::array<int, kSizes> returnSizeOf{0, 1, 1, 1, 2, 3, 4, 5, 6,
 
 struct Insulation {
     std::string_view material;
-    int thickness;  // mm
+    int thickness; // mm
 };
 
 // Up to DN25 elastomeric foam, above it polystyrene, as the screen starts.
@@ -74,7 +74,7 @@ inline constexpr std::string_view stainlessSheet = "不锈钢板";
 
 struct Jacket {
     std::string_view material;
-    std::string_view unit;  // of the jacket quantity
+    std::string_view unit; // of the jacket quantity
 };
 
 // One row per protection option; the first is also what the screen starts with.
@@ -88,8 +88,8 @@ inline constexpr std::array<std::array<Jacket, 2>, 4> jacketByOption{{
 inline constexpr int kSmallSizes = 3;
 
 // List items of the input boxes.
-inline constexpr std::array<int, 4> floorHeights{2800, 3000, 3300, 3500};  // mm
-inline constexpr std::array<int, 3> mainLengths{7200, 6600, 6000};         // mm
+inline constexpr std::array<int, 4> floorHeights{2800, 3000, 3300, 3500}; // mm
+inline constexpr std::array<int, 3> mainLengths{7200, 6600, 6000};        // mm
 inline constexpr std::array<int, 11> floorCounts{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 12};
 inline constexpr int kMaxRisers = 12;
 

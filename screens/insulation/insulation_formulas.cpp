@@ -25,7 +25,7 @@ double jacketQuantity(std::string_view material, float D, double Q)
     if (material == upvcSleeve) return Q;
     if (material == stainlessSheet) return dbl(Int(P * Q * 78.5 * 0.002 * 100) * 0.01);
     if (material == glassCloth) return dbl(Int(P * Q * 100) * 0.01);
-    return dbl(Int(P * Q * 26.9 * 0.0015 * 100) * 0.01);  // aluminium sheet
+    return dbl(Int(P * Q * 26.9 * 0.0015 * 100) * 0.01); // aluminium sheet
 }
 
 } // namespace screens::insulation

@@ -18,7 +18,7 @@ void Form4::Command1_Click()
 Form4::Wrapping Form4::sizeSegments()
 {
     Label9.Show();
-    Label9.Move(4560, 0);  // where the warning stands
+    Label9.Move(4560, 0); // where the warning stands
     Ng = sng(Val(Text1.text()));
     const double m = Val(Combo3.text());
     Nlgs = CInt(Val(Combo4.text()));
@@ -47,7 +47,7 @@ Form4::Wrapping Form4::sizeSegments()
         const float ΣNg = sng(ext(n) * Ng);
         Text8(i).setText(CStr(ΣNg));
         const float q = sng(Int(ext(α) * 0.2 * sqr(ΣNg) * 100) * 0.01);  // L/s, cut to 0.01
-        const float d = sng(sqr(quot(ext(q) * 0.004, 4.712385)) * 1000);  // mm; 4.712385 = 1.5 m/s × π
+        const float d = sng(sqr(quot(ext(q) * 0.004, 4.712385)) * 1000); // mm; 4.712385 = 1.5 m/s × π
         if (const auto k = sizeFor(d, dj)) Text9(i).setText(Text31(*k).text());
     }
 

@@ -44,8 +44,7 @@ void Form4::takeOff(const Wrapping& w)
 
     for (i = 0; i < kSizes; ++i) {
         if (Val(Text17(i).text()) != 0) continue;
-        for (auto* column : {&Text17, &Text18, &Text19, &Text20, &Text21, &Text22, &Text23})
-            (*column)(i).setText(" ");
+        for (auto* column : {&Text17, &Text18, &Text19, &Text20, &Text21, &Text22, &Text23}) (*column)(i).setText(" ");
     }
     Command1.setEnabled(false);
 }

@@ -35,13 +35,13 @@ Form5::Form5(App& app) : Screen(app, "Form5")
     for (int k : {4, 5, 6, 7, 9, 10, 11}) Text9(k).locked();
 
     // field widths: numbers are short, the class and collector names are not
-    for (auto* t : {&Text1_0, &Text1_1, &Text1_2, &Text1_3, &Text1_4, &Text2_0, &Text2_1, &Text4_0, &Text4_1,
-                    &Text8_0, &Text8_1, &Text9_1, &Text9_2, &Text9_3, &Text3, &Text5})
+    for (auto* t : {&Text1_0, &Text1_1, &Text1_2, &Text1_3, &Text1_4, &Text2_0, &Text2_1, &Text4_0, &Text4_1, &Text8_0,
+                    &Text8_1, &Text9_1, &Text9_2, &Text9_3, &Text3, &Text5})
         t->size(1200);
     Text7.forEach([](std::int16_t, TextBox& t) { t.size(1200); });
     for (std::int16_t k = 4; k <= 11; ++k) Text9(k).size(1200);
-    for (auto* c : {&Combo1, &Combo2, &Combo3, &Combo5, &Combo6, &Combo7, &Combo9, &Combo10, &Combo11,
-                    &Combo13, &Combo14})
+    for (auto* c :
+         {&Combo1, &Combo2, &Combo3, &Combo5, &Combo6, &Combo7, &Combo9, &Combo10, &Combo11, &Combo13, &Combo14})
         c->size(1200);
     Combo4.size(2700);
     Combo12.size(2100);
@@ -153,7 +153,8 @@ void Form5::Form_Load()
     Frame12.Hide();
 
     Combo15.setText("20万大卡");
-    for (const auto* item : {"5万大卡", "10万大卡", "15万大卡", "20万大卡", "25万大卡", "30万大卡"}) Combo15.addItem(item);
+    for (const auto* item : {"5万大卡", "10万大卡", "15万大卡", "20万大卡", "25万大卡", "30万大卡"})
+        Combo15.addItem(item);
     Text10.setText("232");
 }
 
@@ -180,7 +181,7 @@ void Form5::Option1_Click(std::int16_t Index)
     Label9(1).setCaption(boiler ? "单台锅炉制热量Q1" : "单台热泵制热量Q1");
     Label9(15).setCaption(boiler ? "锅炉台数" : "热泵台数");
     Label9(23).setCaption(boiler ? "锅炉台数" : "热泵台数");
-    Label11(4).setCaption(Index == 1 ? "热泵辅助太阳能系统计算"
+    Label11(4).setCaption(Index == 1   ? "热泵辅助太阳能系统计算"
                           : Index == 2 ? "单独锅炉系统计算"
                                        : "锅炉辅助太阳能系统计算");
     if (boiler) {

@@ -111,13 +111,34 @@ void Form5::Combo12_Click()
 
 // --- value lists: υ, Th, Cr, ξ, K1, F, ηL
 
-void Form5::Combo5_Change() { fillOnce(Combo5, 4, [](std::int16_t k) { return Str(dbl(ext(0.1) * k + 0.2)); }); }
-void Form5::Combo6_Change() { fillOnce(Combo6, 5, [](std::int16_t k) { return Str(i16(12 * k + 24)); }); }
-void Form5::Combo9_Change() { fillOnce(Combo9, 3, [](std::int16_t k) { return Str(dbl(ext(0.05) * k + 1.1)); }); }
-void Form5::Combo10_Change() { fillOnce(Combo10, 3, [](std::int16_t k) { return Str(dbl(ext(0.1) * k + 0.6)); }); }
-void Form5::Combo11_Change() { fillOnce(Combo11, 4, [](std::int16_t k) { return Str(dbl(ext(0.1) * k + 1.5)); }); }
-void Form5::Combo13_Change() { fillOnce(Combo13, 3, [](std::int16_t k) { return Str(dbl(ext(0.1) * k + 0.4)); }); }
-void Form5::Combo14_Change() { fillOnce(Combo14, 3, [](std::int16_t k) { return Str(dbl(ext(0.05) * k + 0.2)); }); }
+void Form5::Combo5_Change()
+{
+    fillOnce(Combo5, 4, [](std::int16_t k) { return Str(dbl(ext(0.1) * k + 0.2)); });
+}
+void Form5::Combo6_Change()
+{
+    fillOnce(Combo6, 5, [](std::int16_t k) { return Str(i16(12 * k + 24)); });
+}
+void Form5::Combo9_Change()
+{
+    fillOnce(Combo9, 3, [](std::int16_t k) { return Str(dbl(ext(0.05) * k + 1.1)); });
+}
+void Form5::Combo10_Change()
+{
+    fillOnce(Combo10, 3, [](std::int16_t k) { return Str(dbl(ext(0.1) * k + 0.6)); });
+}
+void Form5::Combo11_Change()
+{
+    fillOnce(Combo11, 4, [](std::int16_t k) { return Str(dbl(ext(0.1) * k + 1.5)); });
+}
+void Form5::Combo13_Change()
+{
+    fillOnce(Combo13, 3, [](std::int16_t k) { return Str(dbl(ext(0.1) * k + 0.4)); });
+}
+void Form5::Combo14_Change()
+{
+    fillOnce(Combo14, 3, [](std::int16_t k) { return Str(dbl(ext(0.05) * k + 0.2)); });
+}
 
 // Annual efficiency of the collector at the mean irradiance of the sunshine
 // hours and the mean of its inlet and outlet temperatures.

@@ -157,9 +157,11 @@ void declarePoolReport(Declaration& d)
         .when(Declaration::negate(Declaration::both(pumps, d.zero("Text7(8)"))))
         .formula("Qj = F·K1·P1·860·C·hs / (3.6·h)", kSolarHeat, Declaration::negate(boilers))
         .formula("F1 = Qj·Cr / (ξ·K·ΔT)", kSolarShare, pumps)
-        .formula("F1 = Cr·Qb·N·1000 / (ξ·K·ΔT)", "{Combo9}×{Text10}×N×1000 / ({Combo10}×{Text9(1)}×{Text7(4)})", boilers)
+        .formula("F1 = Cr·Qb·N·1000 / (ξ·K·ΔT)", "{Combo9}×{Text10}×N×1000 / ({Combo10}×{Text9(1)}×{Text7(4)})",
+                 boilers)
         .formula("F1 = Qj·Cr / (ξ·K·ΔT) + Cr·Qb·N·1000 / (ξ·K·ΔT)",
-                 "Qj×{Combo9} / ({Combo10}×{Text9(1)}×{Text7(4)}) + {Combo9}×{Text10}×N×1000 / ({Combo10}×{Text9(1)}×{Text7(4)})",
+                 "Qj×{Combo9} / ({Combo10}×{Text9(1)}×{Text7(4)}) + {Combo9}×{Text10}×N×1000 / "
+                 "({Combo10}×{Text9(1)}×{Text7(4)})",
                  assisted)
         .note("N 取未截取的台数", Declaration::negate(pumps))
         .note("截取两位小数");
@@ -186,7 +188,8 @@ void declarePoolReport(Declaration& d)
                  Declaration::both(pumps, withArea))
         .formula("F1 = 0（未安装太阳能）", "", Declaration::both(pumps, noArea))
         .formula("F1 = Qj'·Cr / (ξ·K·ΔT) + Cr·Qb·N·1000 / (ξ·K·ΔT)",
-                 "Qj'×{Combo9} / ({Combo10}×{Text9(1)}×{Text7(4)}) + {Combo9}×{Text10}×N×1000 / ({Combo10}×{Text9(1)}×{Text7(4)})",
+                 "Qj'×{Combo9} / ({Combo10}×{Text9(1)}×{Text7(4)}) + {Combo9}×{Text10}×N×1000 / "
+                 "({Combo10}×{Text9(1)}×{Text7(4)})",
                  Declaration::both(assisted, withArea))
         .formula("F1 = Cr·Qb·N·1000 / (ξ·K·ΔT)", "{Combo9}×{Text10}×N×1000 / ({Combo10}×{Text9(1)}×{Text7(4)})",
                  Declaration::both(assisted, noArea))

@@ -19,10 +19,7 @@ struct Form5::Sizing {
     // boiler share of the exchanger area for N boilers, m2
     float F1b(float N) const { return sng(quot(ext(Cr) * Qb * N * 1000, ext(ξ) * K * ΔT)); }
     // collector area of a direct system, m2
-    float Ac0(float η) const
-    {
-        return sng(quot(ext(hs) * P1 * 860 * 4.1868 * F, ext(JT) * 1000 * η * (1 - ext(ηL))));
-    }
+    float Ac0(float η) const { return sng(quot(ext(hs) * P1 * 860 * 4.1868 * F, ext(JT) * 1000 * η * (1 - ext(ηL)))); }
     // collector area behind the exchanger (indirect system), m2
     float Ac(float Ac0_, float F1) const { return sng(ext(Ac0_) * (quot(ext(Ac0_) * FR, ext(F1) * K) + 1)); }
     // secondary circulation pump, m3/h

@@ -11,7 +11,7 @@ namespace {
 
 struct Zone {
     std::string_view zone;
-    std::string_view irradiation;  // MJ/(m2·a)
+    std::string_view irradiation; // MJ/(m2·a)
     std::string_view regions;
     std::string_view fraction;
 };
@@ -31,8 +31,8 @@ std::string solarFractionDocument()
 {
     std::vector<doc::Row> body;
     for (const Zone& z : zones)
-        body.push_back({{std::string(z.zone)}, {std::string(z.irradiation)}, {std::string(z.regions)},
-                        {std::string(z.fraction)}});
+        body.push_back(
+            {{std::string(z.zone)}, {std::string(z.irradiation)}, {std::string(z.regions)}, {std::string(z.fraction)}});
     doc::HtmlDocument d("太阳能保证率推荐表");
     d.table({{{"资源区划"}, {"年太阳辐照量\nMJ/(m2.年)"}, {"地区"}, {"太阳能保证率"}}}, body, "lcl");
     return d.html();

@@ -16,14 +16,14 @@ namespace {
 
 struct Collector {
     std::string_view name;
-    std::string_view description;  // size and build, 规格
+    std::string_view description; // size and build, 规格
     std::string_view η0;
-    std::string_view U;         // heat-loss coefficient, W/(m²·℃)
-    std::string_view area;      // gross area, m²
-    std::string_view pressure;  // working pressure, MPa
-    std::string_view weight;    // kg per collector (group)
-    std::string_view flow;      // recommended working flow, L/(s·m²)
-    std::string_view drop;      // pressure drop at that flow, kPa per group
+    std::string_view U;        // heat-loss coefficient, W/(m²·℃)
+    std::string_view area;     // gross area, m²
+    std::string_view pressure; // working pressure, MPa
+    std::string_view weight;   // kg per collector (group)
+    std::string_view flow;     // recommended working flow, L/(s·m²)
+    std::string_view drop;     // pressure drop at that flow, kPa per group
 };
 
 constexpr Collector collectors[] = {

@@ -8,20 +8,23 @@ namespace {
 
 // The notes of the screen; the runs of blanks put each numbered note on a
 // line of its own in the wrapped label.
-constexpr std::string_view notes = "1.请完成管道计算后，再计算水泵。   2.最多计算层数12层(12层以上分区)。 3.最多计算立管数12条，超过12条时，   可采用立管模块计算。             4.黄色标识的数值，可手动输入数据。 5.水泵完全采用水泵加压时，其循环流量请查横管计算的q值。";
+constexpr std::string_view notes =
+    "1.请完成管道计算后，再计算水泵。   2.最多计算层数12层(12层以上分区)。 3.最多计算立管数12条，超过12条时，   "
+    "可采用立管模块计算。             4.黄色标识的数值，可手动输入数据。 "
+    "5.水泵完全采用水泵加压时，其循环流量请查横管计算的q值。";
 
 // α of qg = 0.2·α·√Ng per building class (GB 50015-2003).
 constexpr double buildingα[] = {2.5, 1.2, 2, 3};
 
 struct PipeSize {
     std::string_view label;
-    double dj;                  // inner diameter, mm
+    double dj; // inner diameter, mm
 };
 
 struct Material {
-    std::string_view Ch;        // Hazen-Williams coefficient
-    std::string_view header;    // heading of the size column
-    int diameters;              // inner diameters it writes; the others stay as they were
+    std::string_view Ch;     // Hazen-Williams coefficient
+    std::string_view header; // heading of the size column
+    int diameters;           // inner diameters it writes; the others stay as they were
     PipeSize size[10];
 };
 
@@ -54,10 +57,10 @@ const T& entry(const T (&table)[N], long long k, const char* what)
     return table[k];
 }
 
-constexpr std::string_view riserHeaders[9] = {"管段编号", "层高h(m)", "ΣNg", "q(l/s)", "De(mm)",
-                                              "v(m/s)", "i(kPa/m)", "管段i(m/m)", "管道容量V(l)"};
-constexpr std::string_view horizontalHeaders[9] = {"管段编号", "管长l(mm)", "ΣNg", "q(l/s)", "De(mm)",
-                                                   "v(m/s)", "i(kPa/m)", "管段i(m/m)", "管道容量V(l)"};
+constexpr std::string_view riserHeaders[9] = {"管段编号", "层高h(m)", "ΣNg",        "q(l/s)",      "De(mm)",
+                                              "v(m/s)",   "i(kPa/m)", "管段i(m/m)", "管道容量V(l)"};
+constexpr std::string_view horizontalHeaders[9] = {"管段编号", "管长l(mm)", "ΣNg",        "q(l/s)",      "De(mm)",
+                                                   "v(m/s)",   "i(kPa/m)",  "管段i(m/m)", "管道容量V(l)"};
 // Width hints of the nine table columns, twips.
 constexpr int columnWidths[9] = {900, 1100, 900, 900, 1250, 900, 1000, 1200, 1400};
 
@@ -73,8 +76,8 @@ Form3::Form3(App& app) : Screen(app, "Form3")
 
     static constexpr std::string_view materials[] = {"镀锌钢管", "PPR管", "衬塑钢管", "薄壁不锈钢管", "铜管"};
     for (std::int16_t k = 0; k < 5; ++k) Option2.add(k, in(Frame4, k, 0, 1, 2), std::string(materials[k]));
-    Option2(2).disabled();   // no size table for plastic-lined steel
-    Option2(4).disabled();   // nor for copper
+    Option2(2).disabled(); // no size table for plastic-lined steel
+    Option2(4).disabled(); // nor for copper
     Option2(1).setValue(true);
     Text2.locked().size(800);
 
@@ -99,9 +102,13 @@ Form3::Form3(App& app) : Screen(app, "Form3")
     Picture1.back(colors::white);
     Picture5.back(colors::white);
     for (std::int16_t c = 0; c < 9; ++c) {
-        Text7.add(c, in(Picture1, 0, c), std::string(riserHeaders[c])).locked().back(colors::scrollBars)
+        Text7.add(c, in(Picture1, 0, c), std::string(riserHeaders[c]))
+            .locked()
+            .back(colors::scrollBars)
             .size(columnWidths[c]);
-        Text8.add(c, in(Picture5, 0, c), std::string(horizontalHeaders[c])).locked().back(colors::scrollBars)
+        Text8.add(c, in(Picture5, 0, c), std::string(horizontalHeaders[c]))
+            .locked()
+            .back(colors::scrollBars)
             .size(columnWidths[c]);
     }
     // twelve segment rows under each header row
@@ -110,7 +117,7 @@ Form3::Form3(App& app) : Screen(app, "Form3")
             for (int c = 0; c < 9; ++c) {
                 TextBox& cell = t.column[c]->add(k, in(area, k + 1, c));
                 cell.size(columnWidths[c]);
-                if (c == 1) cell.back(colors::yellow);    // typed by hand, one per segment
+                if (c == 1) cell.back(colors::yellow); // typed by hand, one per segment
                 else if (c != 2) cell.locked();
             }
         t.warning->fore(colors::red).wrap().hidden();
@@ -165,10 +172,7 @@ void Form3::Form_Load()
     for (std::int16_t length : segmentLengths) Combo3.addItem(CStr(length));
 }
 
-void Form3::Option1_Click(std::int16_t Index)
-{
-    Text1.setText(CStr(entry(buildingα, Index, "Option1")));
-}
+void Form3::Option1_Click(std::int16_t Index) { Text1.setText(CStr(entry(buildingα, Index, "Option1"))); }
 
 void Form3::Option2_Click(std::int16_t Index)
 {
@@ -177,7 +181,7 @@ void Form3::Option2_Click(std::int16_t Index)
     case 0: m = &galvanizedSteel; break;
     case 1: m = &ppr; break;
     case 3: m = &stainlessSteel; break;
-    default: return;   // plastic-lined steel and copper cannot be chosen
+    default: return; // plastic-lined steel and copper cannot be chosen
     }
     Text2.setText(std::string(m->Ch));
     for (std::int16_t n = 0; n < m->diameters; ++n) Text30(n).setText(CStr(m->size[n].dj));

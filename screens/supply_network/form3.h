@@ -70,16 +70,16 @@ private:
     TextBox Text5{*this, "Text5", in(Picture2, 0, 5)};
     CommandButton Command1{*this, "Command1", in(Picture2, 0, 6), "计      算"};
     PictureBox Picture1{*this, "Picture1", in(Picture4, 2, 0)};
-    ControlArray<TextBox> Text7{*this, "Text7"};     // header row
-    ControlArray<TextBox> Text10{*this, "Text10"};   // segment number
-    ControlArray<TextBox> Text11{*this, "Text11"};   // storey height h, m
-    ControlArray<TextBox> Text12{*this, "Text12"};   // ΣNg
-    ControlArray<TextBox> Text13{*this, "Text13"};   // q, l/s
-    ControlArray<TextBox> Text14{*this, "Text14"};   // pipe size
-    ControlArray<TextBox> Text15{*this, "Text15"};   // v, m/s
-    ControlArray<TextBox> Text16{*this, "Text16"};   // i, kPa/m
-    ControlArray<TextBox> Text17{*this, "Text17"};   // segment loss, m
-    ControlArray<TextBox> Text18{*this, "Text18"};   // segment volume, l
+    ControlArray<TextBox> Text7{*this, "Text7"};   // header row
+    ControlArray<TextBox> Text10{*this, "Text10"}; // segment number
+    ControlArray<TextBox> Text11{*this, "Text11"}; // storey height h, m
+    ControlArray<TextBox> Text12{*this, "Text12"}; // ΣNg
+    ControlArray<TextBox> Text13{*this, "Text13"}; // q, l/s
+    ControlArray<TextBox> Text14{*this, "Text14"}; // pipe size
+    ControlArray<TextBox> Text15{*this, "Text15"}; // v, m/s
+    ControlArray<TextBox> Text16{*this, "Text16"}; // i, kPa/m
+    ControlArray<TextBox> Text17{*this, "Text17"}; // segment loss, m
+    ControlArray<TextBox> Text18{*this, "Text18"}; // segment volume, l
     Label Label17{*this, "Label17", in(Picture4, 3, 0),
                   "立管中所需管径超过管径表最大管径的管段已标“无合适管径”，其流速、损失和容量未计算；"
                   "请分区后重新计算。"};
@@ -93,48 +93,51 @@ private:
     ComboBox Combo3{*this, "Combo3", in(Picture6, 0, 3)};
     CommandButton Command2{*this, "Command2", in(Picture6, 0, 4), "计       算"};
     PictureBox Picture5{*this, "Picture5", in(Picture4, 6, 0)};
-    ControlArray<TextBox> Text8{*this, "Text8"};     // header row
-    ControlArray<TextBox> Text20{*this, "Text20"};   // segment number
-    ControlArray<TextBox> Text21{*this, "Text21"};   // segment length l, mm
-    ControlArray<TextBox> Text22{*this, "Text22"};   // ΣNg
-    ControlArray<TextBox> Text23{*this, "Text23"};   // q, l/s
-    ControlArray<TextBox> Text24{*this, "Text24"};   // pipe size
-    ControlArray<TextBox> Text25{*this, "Text25"};   // v, m/s
-    ControlArray<TextBox> Text26{*this, "Text26"};   // i, kPa/m
-    ControlArray<TextBox> Text27{*this, "Text27"};   // segment loss, m
-    ControlArray<TextBox> Text28{*this, "Text28"};   // segment volume, l
+    ControlArray<TextBox> Text8{*this, "Text8"};   // header row
+    ControlArray<TextBox> Text20{*this, "Text20"}; // segment number
+    ControlArray<TextBox> Text21{*this, "Text21"}; // segment length l, mm
+    ControlArray<TextBox> Text22{*this, "Text22"}; // ΣNg
+    ControlArray<TextBox> Text23{*this, "Text23"}; // q, l/s
+    ControlArray<TextBox> Text24{*this, "Text24"}; // pipe size
+    ControlArray<TextBox> Text25{*this, "Text25"}; // v, m/s
+    ControlArray<TextBox> Text26{*this, "Text26"}; // i, kPa/m
+    ControlArray<TextBox> Text27{*this, "Text27"}; // segment loss, m
+    ControlArray<TextBox> Text28{*this, "Text28"}; // segment volume, l
     Label Label18{*this, "Label18", in(Picture4, 7, 0),
                   "横管中所需管径超过管径表最大管径的管段已标“无合适管径”，其流速、损失和容量未计算；"
                   "请分段后重新计算。"};
 
     // --- size table of the chosen material, never shown
     Frame Frame6{*this, "Frame6", at(1, 0)};
-    ControlArray<TextBox> Text31{*this, "Text31"};   // size label
-    ControlArray<TextBox> Text30{*this, "Text30"};   // inner diameter dj, mm
+    ControlArray<TextBox> Text31{*this, "Text31"}; // size label
+    ControlArray<TextBox> Text30{*this, "Text30"}; // inner diameter dj, mm
 
     // Size cell of a segment that even the largest pipe is too small for.
     static constexpr const char* noSize = "无合适管径";
 
-    std::int16_t i = 0;   // loop counter; the row count while a pipe calculation runs
-    std::int16_t j = 0;   // counter of the row-hiding loop
+    std::int16_t i = 0; // loop counter; the row count while a pipe calculation runs
+    std::int16_t j = 0; // counter of the row-hiding loop
 
     // One of the two result tables: its nine cell arrays, the unit factors
     // of its length column and the warning under it.
     struct PipeTable {
         ControlArray<TextBox>* column[9];
-        double lossFactor;    // i (kPa/m) × length × factor = metres of water
-        double volumeFactor;  // length × factor × π dj² / 4 = litres
+        double lossFactor;   // i (kPa/m) × length × factor = metres of water
+        double volumeFactor; // length × factor × π dj² / 4 = litres
         Label* warning;
         TextBox& cell(int col, int row) const { return (*column[col])(row); }
     };
     PipeTable riser()
     {
-        return {{&Text10, &Text11, &Text12, &Text13, &Text14, &Text15, &Text16, &Text17, &Text18}, 0.1, 0.001, &Label17};
+        return {
+            {&Text10, &Text11, &Text12, &Text13, &Text14, &Text15, &Text16, &Text17, &Text18}, 0.1, 0.001, &Label17};
     }
     PipeTable horizontal()
     {
         return {{&Text20, &Text21, &Text22, &Text23, &Text24, &Text25, &Text26, &Text27, &Text28},
-                0.0001, 0.000001, &Label18};
+                0.0001,
+                0.000001,
+                &Label18};
     }
 
     void Option1_Click(std::int16_t Index);

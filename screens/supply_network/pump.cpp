@@ -27,14 +27,14 @@ void Form3::Command3_Click()
         Vr += CCur(riserVolume[i]);
         Vh += CCur(mainVolume[i]);
     }
-    Text4.setText(CStr(Sr + Sh));   // m
-    const ext a = Val(Combo2.text());   // local losses as a fraction of the friction loss
-    const ext Hd = Val(Text9.text());   // equipment height and resistance, m
+    Text4.setText(CStr(Sr + Sh));     // m
+    const ext a = Val(Combo2.text()); // local losses as a fraction of the friction loss
+    const ext Hd = Val(Text9.text()); // equipment height and resistance, m
     const Currency H = CCur(cut((Sr + Sh).value() * (a + 1 + 0.2) + Hd, 2));
-    Text19.setText(CStr(H));   // pump head, m
-    const ext nr = Val(Text6.text());   // risers
+    Text19.setText(CStr(H));          // pump head, m
+    const ext nr = Val(Text6.text()); // risers
     const Currency Q = CCur(cut((Vh.value() * 1.3 + Vr.value() * nr) * 0.003, 2));
-    Text29.setText(CStr(Q));   // circulation flow, m³/h
+    Text29.setText(CStr(Q)); // circulation flow, m³/h
 
     // a shown segment without a size has no loss or volume in the totals
     bool incomplete = false;

@@ -15,7 +15,8 @@ void sizingNotes(model::report::TableDecl& t, const char* length, const char* lo
 {
     t.note("设计秒流量 q = 0.2·α·√Ng（l/s，GB 50015-2003）")
         .note("所需内径 d = √(4q / (π·v))，v = 1.5 m/s；取管径表中内径不小于 d 的最小管径 dj")
-        .note("流速 v = 4q / (π·dj²)；单位长度沿程损失 i = 105·Ch^−1.85·dj^−4.87·q^1.85（kPa/m，dj 以 m、q 以 m³/s 计）")
+        .note(
+            "流速 v = 4q / (π·dj²)；单位长度沿程损失 i = 105·Ch^−1.85·dj^−4.87·q^1.85（kPa/m，dj 以 m、q 以 m³/s 计）")
         .note(std::string("管段沿程损失 = ") + loss + "（m水柱，" + length + "）；管道容量 V = " + volume)
         .note("各值均截取两位小数");
 }

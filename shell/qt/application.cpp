@@ -18,8 +18,8 @@ void setUpApplication(QApplication& /*qa*/)
     QFont f = QApplication::font();
     // Latin letters, digits and signs such as ℃ from DejaVu Sans (WenQuanYi Micro
     // Hei claims ℃ but draws nothing), Chinese from the first CJK font found
-    f.setFamilies({"DejaVu Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC",
-                   "WenQuanYi Zen Hei", "Droid Sans Fallback", "sans-serif"});
+    f.setFamilies({"DejaVu Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC", "WenQuanYi Zen Hei",
+                   "Droid Sans Fallback", "sans-serif"});
     f.setPointSize(10);
     QApplication::setFont(f);
     QApplication::setApplicationName("solar-calc");

@@ -22,7 +22,7 @@ using model::Kind;
 
 namespace {
 QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-}
+} // namespace
 
 MainWindow::MainWindow(model::App& app) : app_(app)
 {

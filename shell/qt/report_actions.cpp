@@ -8,10 +8,6 @@
 #include "shell/version.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QTextBlock>
-#include <QTextFrame>
-#include <QTextTable>
-#include <QTextCursor>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
@@ -27,7 +23,11 @@
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QToolBar>
 
 #include <algorithm>
@@ -45,8 +45,8 @@ QString qs(const std::string& s) { return QString::fromUtf8(s.data(), static_cas
 QFont reportFont(qreal points)
 {
     QFont f;
-    f.setFamilies({"DejaVu Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC",
-                   "WenQuanYi Zen Hei", "Droid Sans Fallback", "sans-serif"});
+    f.setFamilies({"DejaVu Sans", "Noto Sans CJK SC", "WenQuanYi Micro Hei", "Source Han Sans SC", "WenQuanYi Zen Hei",
+                   "Droid Sans Fallback", "sans-serif"});
     f.setPointSizeF(points);
     return f;
 }
@@ -67,9 +67,9 @@ namespace {
 struct Unit {
     qreal top = 0, bottom = 0;
     QTextTable* table = nullptr;
-    int row = -1;                 // in `table`; 0 is its header row
-    bool leads = false;           // a heading or caption, kept with what follows
-    bool group = false;           // a row heading a group of inputs
+    int row = -1;       // in `table`; 0 is its header row
+    bool leads = false; // a heading or caption, kept with what follows
+    bool group = false; // a row heading a group of inputs
 };
 
 bool allBold(const QTextBlock& b)
@@ -105,14 +105,15 @@ std::vector<Unit> unitsOf(QTextDocument& doc)
                 for (int c = 0; c < t->columns(); ++c) {
                     const QTextTableCell cell = t->cellAt(r, c);
                     u.top = std::min(u.top, layout->blockBoundingRect(cell.firstCursorPosition().block()).top());
-                    u.bottom = std::max(u.bottom, layout->blockBoundingRect(cell.lastCursorPosition().block()).bottom());
+                    u.bottom =
+                        std::max(u.bottom, layout->blockBoundingRect(cell.lastCursorPosition().block()).bottom());
                 }
                 u.group = r > 0 && t->columns() > 1 && t->cellAt(r, 0).columnSpan() == t->columns();
                 units.push_back(u);
             }
         } else {
             const QTextBlock b = it.currentBlock();
-            if (b.text().trimmed().isEmpty()) continue;   // the empty blocks between tables hold nothing
+            if (b.text().trimmed().isEmpty()) continue; // the empty blocks between tables hold nothing
             const QRectF rect = layout->blockBoundingRect(b);
             Unit u{rect.top(), rect.bottom()};
             u.leads = b.blockFormat().headingLevel() > 0 || allBold(b);
@@ -141,7 +142,7 @@ std::vector<ReportPage> reportPages(QTextDocument& doc, qreal pageHeight)
     const std::vector<Unit> units = unitsOf(doc);
     std::vector<ReportPage> pages;
     ReportPage page;
-    std::size_t first = 0;   // the page's first unit
+    std::size_t first = 0; // the page's first unit
     auto headerOf = [&](const Unit& u) {
         for (const Unit& h : units)
             if (h.table == u.table && h.row == 0) return QRectF(0, h.top, 1, h.bottom - h.top);
@@ -152,10 +153,10 @@ std::vector<ReportPage> reportPages(QTextDocument& doc, qreal pageHeight)
         if (units[i].bottom - page.top <= room || i == first) continue;
         // the page ends before unit i, or before what must go with it
         std::size_t b = i;
-        if (units[b].table && units[b].row == 1) --b;                       // no header without a row
-        if (b > first && units[b].table && units[b].row > 1 && units[b - 1].group) --b;   // a group with its first line
+        if (units[b].table && units[b].row == 1) --b;                                   // no header without a row
+        if (b > first && units[b].table && units[b].row > 1 && units[b - 1].group) --b; // a group with its first line
         if (!units[b].table || units[b].row == 0)
-            while (b > first && units[b - 1].leads) --b;                    // headings and captions with what they head
+            while (b > first && units[b - 1].leads) --b; // headings and captions with what they head
         if (b <= first) b = i;
         page.bottom = units[b].top;
         page.endsInTable = units[b].table != nullptr && units[b].table == units[b - 1].table;
@@ -164,7 +165,7 @@ std::vector<ReportPage> reportPages(QTextDocument& doc, qreal pageHeight)
         page.top = units[b].top;
         if (units[b].table && units[b].row > 0) page.header = headerOf(units[b]);
         first = b;
-        i = b;   // the loop goes on with the unit after the new page's first
+        i = b; // the loop goes on with the unit after the new page's first
     }
     page.bottom = units.empty() ? 0 : std::max(page.top, units.back().bottom);
     pages.push_back(page);
@@ -208,7 +209,7 @@ int paintReport(const model::report::Document& report, QPagedPaintDevice& device
             p.restore();
         };
         qreal at = 0;
-        if (!page.header.isEmpty()) {   // a table going on from the page before repeats its header
+        if (!page.header.isEmpty()) { // a table going on from the page before repeats its header
             draw(page.header.top(), page.header.bottom(), hair, hair, 0);
             at = page.header.height();
         }

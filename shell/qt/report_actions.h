@@ -40,7 +40,7 @@ int paintReport(const model::report::Document& report, QPagedPaintDevice& device
 struct ReportPage {
     qreal top = 0, bottom = 0;
     QRectF header;
-    bool endsInTable = false;     // cut between two rows of a table
+    bool endsInTable = false; // cut between two rows of a table
 };
 // Cuts a document laid out without pages into pages of `pageHeight`.
 std::vector<ReportPage> reportPages(QTextDocument& doc, qreal pageHeight);

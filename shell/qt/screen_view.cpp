@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,8 +17,8 @@
 #include <QTextBrowser>
 
 #include <algorithm>
-#include <vector>
 #include <cmath>
+#include <vector>
 
 namespace ui {
 
@@ -212,9 +212,7 @@ QWidget* ScreenView::create(Control& c, QWidget* parent)
         e->setReadOnly(c.readOnly());
         e->setCursorPosition(0);
         if (c.width() > 0) e->setFixedWidth(c.width() / kTwipsPerPixel);
-        connect(e, &QLineEdit::textEdited, this, [this, &c](const QString& t) {
-            app_.type(c, t.toStdString());
-        });
+        connect(e, &QLineEdit::textEdited, this, [this, &c](const QString& t) { app_.type(c, t.toStdString()); });
         return e;
     }
     case Kind::ComboBox: {
@@ -235,9 +233,8 @@ QWidget* ScreenView::create(Control& c, QWidget* parent)
             app_.pick(c, k);
             syncText(c);
         });
-        connect(b->lineEdit(), &QLineEdit::textEdited, this, [this, &c](const QString& t) {
-            app_.type(c, t.toStdString());
-        });
+        connect(b->lineEdit(), &QLineEdit::textEdited, this,
+                [this, &c](const QString& t) { app_.type(c, t.toStdString()); });
         return b;
     }
     case Kind::OptionButton: {
@@ -371,12 +368,10 @@ void ScreenView::syncColors(Control& c)
     const bool ownBack = !model::colors::isSystem(c.backColor());
     const bool ownFore = !model::colors::isSystem(c.foreColor());
     const bool paintsBack = k != Kind::OptionButton && k != Kind::CheckBox;
-    QPalette pal;   // the application's, with no role of its own yet
+    QPalette pal; // the application's, with no role of its own yet
     if (ownBack) pal.setColor(backRole(k), toQColor(c.backColor()));
-    if (ownFore)
-        pal.setColor(foreRole(k), legibleOn(toQColor(c.foreColor()), backgroundOf(c)));
-    else if (ownBack && paintsBack)
-        pal.setColor(foreRole(k), textOn(toQColor(c.backColor())));
+    if (ownFore) pal.setColor(foreRole(k), legibleOn(toQColor(c.foreColor()), backgroundOf(c)));
+    else if (ownBack && paintsBack) pal.setColor(foreRole(k), textOn(toQColor(c.backColor())));
     w->setPalette(pal);
     w->setAutoFillBackground(ownBack && (k == Kind::PictureBox || k == Kind::Label || k == Kind::Frame));
 }

@@ -73,8 +73,7 @@ void applyTabOrder(ScreenView& view)
 {
     std::unordered_map<const Control*, std::vector<Control*>> children;
     for (Control* c : view.screen().controls())
-        if (c->kind() != model::Kind::Menu && c->kind() != model::Kind::MenuItem)
-            children[c->container()].push_back(c);
+        if (c->kind() != model::Kind::Menu && c->kind() != model::Kind::MenuItem) children[c->container()].push_back(c);
 
     std::vector<QWidget*> chain;
     auto walk = [&](auto& self, const Control* container) -> void {
@@ -88,10 +87,8 @@ void applyTabOrder(ScreenView& view)
             Control* c = kids[k];
             QWidget* w = view.widgetFor(*c);
             if (!w) continue;
-            if (c->isContainer())
-                self(self, c);
-            else if (w->focusPolicy() & Qt::TabFocus)
-                chain.push_back(w);
+            if (c->isContainer()) self(self, c);
+            else if (w->focusPolicy() & Qt::TabFocus) chain.push_back(w);
         }
     };
     walk(walk, nullptr);

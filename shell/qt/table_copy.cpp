@@ -193,7 +193,7 @@ bool TableCopy::eventFilter(QObject* watched, QEvent* event)
             Place q;
             if (locate(*anchor, grids, p) && locate(cell, grids, q) && p.grid == q.grid) {
                 select(*anchor, cell);
-                return true;   // no text selection in the cell
+                return true; // no text selection in the cell
             }
         }
         clearSelection();
@@ -202,7 +202,7 @@ bool TableCopy::eventFilter(QObject* watched, QEvent* event)
     case QEvent::KeyPress: {
         auto* k = static_cast<QKeyEvent*>(event);
         if (k->matches(QKeySequence::Copy)) {
-            if (edit && edit->hasSelectedText() && !from_) break;   // the selected text, as usual
+            if (edit && edit->hasSelectedText() && !from_) break; // the selected text, as usual
             if (copyFrom(cell)) return true;
             break;
         }

@@ -62,7 +62,7 @@ private:
     // the selection: two corner cells of one table
     const model::Control* from_ = nullptr;
     const model::Control* to_ = nullptr;
-    const model::Control* before_ = nullptr;   // the cell that had the focus before the one that has it
+    const model::Control* before_ = nullptr; // the cell that had the focus before the one that has it
     std::unordered_map<QLineEdit*, QPalette> highlighted_;
 };
 

@@ -32,12 +32,12 @@ ScriptRun run(const std::string& script)
 TEST(Driver, PassingAndFailingExpectationsAreCountedAndPrinted)
 {
     const ScriptRun r = run("# comment\n\n   \n"
-                      "expect Form6.Caption \"编著说明\"\n"
-                      "expect Form6.Caption \"wrong\"\n"
-                      "expect Form6.Label1.Visible true\n"
-                      "expect Form6.Label1.Shown false\n"
-                      "expect-screens Form1\n"
-                      "expect-screens Form2 Form3\n");
+                            "expect Form6.Caption \"编著说明\"\n"
+                            "expect Form6.Caption \"wrong\"\n"
+                            "expect Form6.Label1.Visible true\n"
+                            "expect Form6.Label1.Shown false\n"
+                            "expect-screens Form1\n"
+                            "expect-screens Form2 Form3\n");
     EXPECT_EQ(r.totals.passed, 4);
     EXPECT_EQ(r.totals.failed, 2);
     EXPECT_EQ(r.out, "s.scenario:5: Form6.Caption: expected \"wrong\", got \"编著说明\"\n"
@@ -47,8 +47,8 @@ TEST(Driver, PassingAndFailingExpectationsAreCountedAndPrinted)
 TEST(Driver, AFailedExpectationDoesNotStopTheFileButAnErrorDoes)
 {
     const ScriptRun r = run("expect Form6.Caption \"x\"\n"
-                      "type Form6.Label1 \"12\"\n"
-                      "expect Form6.Caption \"编著说明\"\n");
+                            "type Form6.Label1 \"12\"\n"
+                            "expect Form6.Caption \"编著说明\"\n");
     EXPECT_EQ(r.totals.passed, 0);
     EXPECT_EQ(r.totals.failed, 2);
     EXPECT_NE(r.out.find("s.scenario:2: error: refused: Label1 is a Label"), std::string::npos) << r.out;
@@ -80,10 +80,10 @@ TEST(Driver, ActionsTheUserCouldNotDoAreRefused)
 
 TEST(Driver, UnknownAddressesAndBadLinesAreErrors)
 {
-    for (const char* line : {"expect Form6.NoSuchThing \"1\"", "expect Form99.Text1 \"1\"", "click MDIForm1.B11(7)",
-                             "click MDIForm1.B11", "expect Form6.Label1.Colour 1", "frobnicate Form6",
-                             "expect Form6.Caption \"unterminated", "expect Form6.Caption bare",
-                             "type Form6.Label1.Text \"1\"", "pick Form6.Label1 x"}) {
+    for (const char* line :
+         {"expect Form6.NoSuchThing \"1\"", "expect Form99.Text1 \"1\"", "click MDIForm1.B11(7)", "click MDIForm1.B11",
+          "expect Form6.Label1.Colour 1", "frobnicate Form6", "expect Form6.Caption \"unterminated",
+          "expect Form6.Caption bare", "type Form6.Label1.Text \"1\"", "pick Form6.Label1 x"}) {
         const ScriptRun r = run(std::string(line) + "\nexpect Form6.Caption \"编著说明\"\n");
         EXPECT_EQ(r.totals.failed, 1) << line;
         EXPECT_EQ(r.totals.passed, 0) << line << ": the file stops at the error";
@@ -94,11 +94,11 @@ TEST(Driver, UnknownAddressesAndBadLinesAreErrors)
 TEST(Driver, ActionsGoThroughTheUserPathAndFailuresAreObserved)
 {
     const ScriptRun r = run("click MDIForm1.B11(1)\n"
-                      "expect-screens Form2\n"
-                      "expect-no-failure\n"
-                      "expect-failure\n"
-                      "click MDIForm1.A11(1)\n"
-                      "expect-screens Form2\n");
+                            "expect-screens Form2\n"
+                            "expect-no-failure\n"
+                            "expect-failure\n"
+                            "click MDIForm1.A11(1)\n"
+                            "expect-screens Form2\n");
     EXPECT_EQ(r.totals.passed, 2);
     EXPECT_EQ(r.totals.failed, 2);
     EXPECT_NE(r.out.find("s.scenario:4: expect-failure: expected \"failure\", got \"no failure\""), std::string::npos)
@@ -147,7 +147,9 @@ TEST(Driver, ReportStatementsWriteTheHtmlAndFindTextsAndRows)
     const std::string file = ::testing::TempDir() + "form3_report.html";
     const ScriptRun r = run("click MDIForm1.C11(0)\n"
                             "click Form3.Command1\n"
-                            "report Form3 \"" + file + "\"\n"
+                            "report Form3 \"" +
+                            file +
+                            "\"\n"
                             "expect-report Form3 \"宿舍等水力计算 计算书\" \"1. 立管水力计算\"\n"
                             "expect-report Form3 \"1. 立管水力计算\" \"宿舍等水力计算 计算书\"\n"
                             "expect-report-row Form3 \"1\" \"3\" \"1\" \"0.5\" \"De25\"\n"

@@ -15,7 +15,7 @@ using namespace model;
 using namespace model::report;
 
 namespace {
-using model::report::Document;   // not the control kind of the same name
+using model::report::Document; // not the control kind of the same name
 }
 
 namespace {
@@ -35,7 +35,7 @@ public:
         Extra.hidden();
         Warn.fore(colors::red).hidden();
         Data.hidden();
-        Command1.onClick = [this] {   // doubles the flow, one row per unit
+        Command1.onClick = [this] { // doubles the flow, one row per unit
             const int n = static_cast<int>(Val(Text1.text()));
             Text3.setText(CStr(Val(Text1.text()) * 2));
             for (std::int16_t r = 0; r < 3; ++r) {
@@ -132,7 +132,8 @@ struct Reports : ::testing::Test {
     }
     static bool mentions(const std::vector<std::string>& texts, const std::string& what)
     {
-        return std::any_of(texts.begin(), texts.end(), [&](const auto& t) { return t.find(what) != std::string::npos; });
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const auto& t) { return t.find(what) != std::string::npos; });
     }
 };
 
@@ -144,9 +145,9 @@ TEST_F(Reports, AnUncalculatedScreenListsItsInputsAndSaysSo)
     EXPECT_EQ(doc.codes, (std::vector<std::string>{"GB 50015-2003"}));
     EXPECT_TRUE(hasRow(doc, {"系统", "直接式", ""}));
     EXPECT_TRUE(hasRow(doc, {"流量 q", "2", "L/s"}));
-    EXPECT_TRUE(hasRow(doc, {"系数", " .25"}));      // the text as the field shows it
+    EXPECT_TRUE(hasRow(doc, {"系数", " .25"})); // the text as the field shows it
     EXPECT_TRUE(hasRow(doc, {"选用", ""}));
-    EXPECT_FALSE(hasRow(doc, {"附加"}));             // hidden with its field
+    EXPECT_FALSE(hasRow(doc, {"附加"})); // hidden with its field
     EXPECT_FALSE(hasRow(doc, {"结果"}));
     const auto notes = texts(doc, Block::Kind::Note);
     EXPECT_TRUE(mentions(notes, "本页尚未计算"));
@@ -168,7 +169,7 @@ TEST_F(Reports, ACalculationCountsUntilItsResetAndShowsWhatIsOnView)
     EXPECT_FALSE(hasRow(doc, {"3", "3.5", "7200"}));
     EXPECT_TRUE(texts(doc, Block::Kind::Warning).empty());
 
-    app.click(f->Opt(1));   // the indirect system shows the extra field and its formula
+    app.click(f->Opt(1)); // the indirect system shows the extra field and its formula
     app.click(f->Command1);
     doc = build();
     EXPECT_TRUE(hasRow(doc, {"附加", "9"}));
@@ -190,7 +191,7 @@ TEST_F(Reports, ACalculationCountsUntilItsResetAndShowsWhatIsOnView)
 TEST_F(Reports, InputsChangedAfterACalculationAndFailedCalculationsAreFlagged)
 {
     app.click(f->Command1);
-    app.type(f->Length(0), "6000");   // a typed table cell
+    app.type(f->Length(0), "6000"); // a typed table cell
     app.type(f->Text1, "3");
     Document doc = build();
     auto warnings = texts(doc, Block::Kind::Warning);
@@ -206,9 +207,9 @@ TEST_F(Reports, InputsChangedAfterACalculationAndFailedCalculationsAreFlagged)
     ASSERT_EQ(r.outcome, Outcome::Failed);
     doc = build();
     EXPECT_TRUE(mentions(texts(doc, Block::Kind::Warning), "上次计算未能完成"));
-    EXPECT_TRUE(hasRow(doc, {"再算结果", "7"}));   // written before the failure
+    EXPECT_TRUE(hasRow(doc, {"再算结果", "7"})); // written before the failure
 
-    app.click(f->Command1);   // what it builds on ran again after it
+    app.click(f->Command1); // what it builds on ran again after it
     EXPECT_TRUE(mentions(texts(build(), Block::Kind::Warning), "“流量计算”在本计算之后又重新计算过"));
 }
 
@@ -227,12 +228,12 @@ TEST_F(Reports, TablesLeaveOutHiddenColumnsAndOnRequestBlankRows)
     app.start([this] { f->Flow(1).setText(" "); });
     Document doc = d.build(header);
     EXPECT_TRUE(hasRow(doc, {"1", "1.5"}));
-    EXPECT_FALSE(hasRow(doc, {"2"}));            // nothing but its number
-    app.start([this] { f->HFlow.Hide(); });      // a column goes with its header cell
+    EXPECT_FALSE(hasRow(doc, {"2"}));       // nothing but its number
+    app.start([this] { f->HFlow.Hide(); }); // a column goes with its header cell
     doc = d.build(header);
     EXPECT_TRUE(hasRow(doc, {"编号"}));
     EXPECT_FALSE(hasRow(doc, {"编号", "q(L/s)"}));
-    EXPECT_FALSE(hasRow(doc, {"1"}));            // the only cell left after the first is gone, the row too
+    EXPECT_FALSE(hasRow(doc, {"1"})); // the only cell left after the first is gone, the row too
     // the grids to copy follow the same rows and columns
     const auto grids = d.grids();
     ASSERT_EQ(grids.size(), 1u);
@@ -248,11 +249,11 @@ TEST(ReportNumbers, PlaceholdersTakeTheShownTextsAndVariables)
     Declaration d(f);
     auto& p = d.part("式", "Command1");
     p.field("Text1", fixed("a"))
-        .formula("x", "{Text3}+{Text4}")           // blank reads as 0, negative in brackets
-        .formula("y", "{k}×{neg}")                 // screen-level variables
-        .formula("Σ", "{sum Flow*Length}")          // zero products left out
+        .formula("x", "{Text3}+{Text4}")   // blank reads as 0, negative in brackets
+        .formula("y", "{k}×{neg}")         // screen-level variables
+        .formula("Σ", "{sum Flow*Length}") // zero products left out
         .formula("Σq", "{sum Flow}")
-        .formula("dj", "{pick No=Text1->Length}")   // the length where No shows Text1's text
+        .formula("dj", "{pick No=Text1->Length}") // the length where No shows Text1's text
         .formula("none", "{pick No=Combo1->Length}")
         .formula("只有文字");
     app.click(f.Command1);
@@ -277,7 +278,7 @@ TEST(ReportNumbers, PlaceholdersTakeTheShownTextsAndVariables)
     EXPECT_THROW(p.field("Text1").formula("x", "{pick No Length}"), std::invalid_argument);
     EXPECT_THROW(d.part("x", "Command9"), std::invalid_argument);
     EXPECT_THROW(d.exclude("Data", " "), std::invalid_argument);
-    EXPECT_THROW(p.table("t", 0, 3).column("HNo", "No"), std::invalid_argument);   // no No(3)
+    EXPECT_THROW(p.table("t", 0, 3).column("HNo", "No"), std::invalid_argument); // no No(3)
 }
 
 TEST(ReportCoverage, EveryFieldOptionCheckBoxAndWarningIsReportedOrExcluded)

@@ -18,7 +18,7 @@ public:
     {
         Opt.add(0, in(Frame1, 0, 0), "a").setValue(true);
         Opt.add(1, in(Frame1, 0, 1), "b");
-        Opt.add(5, in(Frame2, 0, 0), "other group");  // sparse index, another container
+        Opt.add(5, in(Frame2, 0, 0), "other group"); // sparse index, another container
         Opt.add(6, in(Frame2, 0, 1), "other group 2").setValue(true);
         Opt.onClick([this](std::int16_t i) { log.push_back("Opt_Click(" + std::to_string(i) + ")"); });
         Check1.onClick = [this] { log.push_back("Check1_Click " + std::to_string(Check1.value())); };
@@ -30,10 +30,10 @@ public:
         Combo1.onClick = [this] { log.push_back("Combo1_Click " + std::to_string(Combo1.listIndex())); };
         Command1.onClick = [this] {
             log.push_back("Command1_Click");
-            Opt(1).setValue(true);  // raises Opt_Click(1) before the next statement
+            Opt(1).setValue(true); // raises Opt_Click(1) before the next statement
             log.push_back("after");
             Check1.setValue(1);
-            Check1.setValue(1);    // unchanged: no second Click
+            Check1.setValue(1); // unchanged: no second Click
         };
         Command2.onClick = [this] {
             Text1.setText("written first");
@@ -142,7 +142,7 @@ TEST(ComboLists, HoldEachItemOnceThroughResetAndTyping)
                 ++changes;
                 for (double v : {0.3, 0.4, 0.5}) Combo1.addItem(Str(v));
             };
-            Command1.onClick = [this] { Form_Load(); };   // reset: the load handler again
+            Command1.onClick = [this] { Form_Load(); }; // reset: the load handler again
         }
         void Form_Load() override
         {
@@ -158,7 +158,7 @@ TEST(ComboLists, HoldEachItemOnceThroughResetAndTyping)
     app.start([&] { app.screen("ListForm").Show(); });
     auto& f = app.screen<ListForm>("ListForm");
     const std::vector<std::string> items{" .3", " .4", " .5"};
-    EXPECT_EQ(f.changes, 2);   // each default text raised Change
+    EXPECT_EQ(f.changes, 2); // each default text raised Change
     EXPECT_EQ(f.Combo1.list(), items);
     EXPECT_TRUE(app.click(f.Command1).ok());
     EXPECT_TRUE(app.type(f.Combo1, " .4").ok());
@@ -171,15 +171,15 @@ TEST(ComboLists, HoldEachItemOnceThroughResetAndTyping)
 
 TEST_F(ScreenModel, WhatTheUserCannotDoIsRefused)
 {
-    EXPECT_EQ(app.type(f->Text2, "x").outcome, Outcome::Refused);           // read-only
-    EXPECT_EQ(app.click(f->Command3).outcome, Outcome::Refused);            // disabled
-    EXPECT_EQ(app.pick(f->Combo1, 3).outcome, Outcome::Refused);            // no such item
-    EXPECT_EQ(app.type(f->Low, "x").outcome, Outcome::Refused);             // a label
-    EXPECT_EQ(app.click(f->Frame1).outcome, Outcome::Refused);              // a frame
+    EXPECT_EQ(app.type(f->Text2, "x").outcome, Outcome::Refused); // read-only
+    EXPECT_EQ(app.click(f->Command3).outcome, Outcome::Refused);  // disabled
+    EXPECT_EQ(app.pick(f->Combo1, 3).outcome, Outcome::Refused);  // no such item
+    EXPECT_EQ(app.type(f->Low, "x").outcome, Outcome::Refused);   // a label
+    EXPECT_EQ(app.click(f->Frame1).outcome, Outcome::Refused);    // a frame
     f->Frame1.Hide();
-    EXPECT_EQ(app.click(f->Opt(1)).outcome, Outcome::Refused);              // inside a hidden frame
+    EXPECT_EQ(app.click(f->Opt(1)).outcome, Outcome::Refused); // inside a hidden frame
     f->Hide();
-    EXPECT_EQ(app.type(f->Text1, "x").outcome, Outcome::Refused);           // screen not shown
+    EXPECT_EQ(app.type(f->Text1, "x").outcome, Outcome::Refused); // screen not shown
     EXPECT_EQ(f->Text2.text(), "read only");
     EXPECT_TRUE(f->log.empty());
 }
@@ -235,9 +235,9 @@ TEST(Failures, EveryKindIsReportedWithScreenAndHandler)
     app.start([&] { app.screen("FailForm").Show(); });
     auto& f = app.screen<FailForm>("FailForm");
     f.setCaption("失败页");
-    const FailureKind kinds[] = {FailureKind::InvalidEntry,    FailureKind::DivisionByZero,
-                                 FailureKind::NegativeSqrt,    FailureKind::NegativePower,
-                                 FailureKind::FloatOverflow,   FailureKind::IntegerOverflow,
+    const FailureKind kinds[] = {FailureKind::InvalidEntry,     FailureKind::DivisionByZero,
+                                 FailureKind::NegativeSqrt,     FailureKind::NegativePower,
+                                 FailureKind::FloatOverflow,    FailureKind::IntegerOverflow,
                                  FailureKind::CurrencyOverflow, FailureKind::IndexOutOfRange};
     for (std::int16_t i = 0; i < 8; ++i) {
         const ActionResult r = app.click(f.Command1(i));

@@ -24,26 +24,27 @@ TEST_P(ValTest, ReadsLongestNumericPrefix)
     EXPECT_EQ(Val(GetParam().text), GetParam().expected) << "Val(\"" << GetParam().text << "\")";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, ValTest,
-    ::testing::Values(
-        // the documented examples
-        ValCase{"", 0}, ValCase{"abc", 0}, ValCase{".5", 0.5}, ValCase{"5.", 5}, ValCase{"1e2", 100},
-        ValCase{"2,5", 2}, ValCase{" 3 4 ", 34},
-        // blanks, tabs and line feeds anywhere are dropped
-        ValCase{"1 2", 12}, ValCase{"\t1\n2 .5", 12.5}, ValCase{"- 3", -3},
-        // signs, exponents with E or D in either case
-        ValCase{"-2.5", -2.5}, ValCase{"+7", 7}, ValCase{"1D3", 1000}, ValCase{"1d-2", 0.01},
-        ValCase{"2.5E+1", 25}, ValCase{"1e", 1}, ValCase{"1e+", 1}, ValCase{"3ex", 3},
-        // stop at the first character that does not fit
-        ValCase{"12abc", 12}, ValCase{"1.2.3", 1.2}, ValCase{"0.775  ", 0.775}, ValCase{"-", 0},
-        ValCase{".", 0}, ValCase{"-.5", -0.5}, ValCase{"1,000.5", 1}, ValCase{"３", 0},
-        // hexadecimal and octal
-        ValCase{"&H10", 16}, ValCase{"&hff", 255}, ValCase{"&HFFFF", 65535}, ValCase{"&O17", 15},
-        ValCase{"&o779", 63}, ValCase{"&H", 0}, ValCase{"&HG", 0}, ValCase{"&12", 0},
-        // tiny exponents underflow to zero instead of failing
-        ValCase{"1e-400", 0}, ValCase{"1e-99999999999", 0}),
-    [](const ::testing::TestParamInfo<ValCase>& info) { return "case" + std::to_string(info.index); });
+INSTANTIATE_TEST_SUITE_P(Values, ValTest,
+                         ::testing::Values(
+                             // the documented examples
+                             ValCase{"", 0}, ValCase{"abc", 0}, ValCase{".5", 0.5}, ValCase{"5.", 5},
+                             ValCase{"1e2", 100}, ValCase{"2,5", 2}, ValCase{" 3 4 ", 34},
+                             // blanks, tabs and line feeds anywhere are dropped
+                             ValCase{"1 2", 12}, ValCase{"\t1\n2 .5", 12.5}, ValCase{"- 3", -3},
+                             // signs, exponents with E or D in either case
+                             ValCase{"-2.5", -2.5}, ValCase{"+7", 7}, ValCase{"1D3", 1000}, ValCase{"1d-2", 0.01},
+                             ValCase{"2.5E+1", 25}, ValCase{"1e", 1}, ValCase{"1e+", 1}, ValCase{"3ex", 3},
+                             // stop at the first character that does not fit
+                             ValCase{"12abc", 12}, ValCase{"1.2.3", 1.2}, ValCase{"0.775  ", 0.775}, ValCase{"-", 0},
+                             ValCase{".", 0}, ValCase{"-.5", -0.5}, ValCase{"1,000.5", 1}, ValCase{"３", 0},
+                             // hexadecimal and octal
+                             ValCase{"&H10", 16}, ValCase{"&hff", 255}, ValCase{"&HFFFF", 65535}, ValCase{"&O17", 15},
+                             ValCase{"&o779", 63}, ValCase{"&H", 0}, ValCase{"&HG", 0}, ValCase{"&12", 0},
+                             // tiny exponents underflow to zero instead of failing
+                             ValCase{"1e-400", 0}, ValCase{"1e-99999999999", 0}),
+                         [](const ::testing::TestParamInfo<ValCase>& info) {
+                             return "case" + std::to_string(info.index);
+                         });
 
 TEST(Val, NumbersBeyondDoubleRangeAreOverflows)
 {
@@ -92,8 +93,8 @@ TEST(StrictReading, AcceptsWholeNumbersInThePrcLocale)
 
 TEST(StrictReading, RejectsAnythingElseAsInvalidEntry)
 {
-    for (const char* t : {"", " ", "abc", "1 2", "1,5", "1,00", "1,0000", ",100", "12a", "1e", "1e+", "&H10",
-                          "--1", ".", "-", "1.2.3", "３", "NaN", "inf", "1,000,00", "1000,000"}) {
+    for (const char* t : {"",     " ",   "abc", "1 2", "1,5",   "1,00", "1,0000", ",100", "12a",      "1e",      "1e+",
+                          "&H10", "--1", ".",   "-",   "1.2.3", "３",   "NaN",    "inf",  "1,000,00", "1000,000"}) {
         expectFailure(FailureKind::InvalidEntry, std::string("CDbl(\"") + t + "\")", [&] { CDbl(t); });
         expectFailure(FailureKind::InvalidEntry, std::string("CSng(\"") + t + "\")", [&] { CSng(t); });
     }
@@ -201,8 +202,8 @@ TEST(Currency, RangeAndArithmetic)
     EXPECT_EQ(CCur(2.5L).scaled(), 25000);
     EXPECT_EQ((CCur(1.5L) + CCur(2.25L)).scaled(), 37500);
     EXPECT_EQ((CCur(1.5L) * CCur(0.3L)).scaled(), 4500);
-    EXPECT_EQ((CCur(0.0001L) * CCur(0.5L)).scaled(), 0);  // 0.00005 -> even
-    EXPECT_EQ((CCur(0.0003L) * CCur(0.5L)).scaled(), 2);  // 0.00015 -> even
+    EXPECT_EQ((CCur(0.0001L) * CCur(0.5L)).scaled(), 0); // 0.00005 -> even
+    EXPECT_EQ((CCur(0.0003L) * CCur(0.5L)).scaled(), 2); // 0.00015 -> even
     expectFailure(FailureKind::CurrencyOverflow, "CCur(1e15)", [] { CCur(1e15L); });
     EXPECT_EQ(CCur(922337203685477.0L).scaled(), 9223372036854770000LL);
     expectFailure(FailureKind::CurrencyOverflow, "currency sum", [] { CCur(9e14L) + CCur(9e14L); });

@@ -71,8 +71,8 @@ struct Shown {
     const char* menuArray;
     std::int16_t index;
 };
-constexpr Shown kScreens[] = {{"Form1", "B11", 0}, {"Form2", "B11", 1},  {"Form3", "C11", 0},  {"Form4", "C11", 1},
-                              {"Form5", "D11", 0}, {"Form6", "A11", 0},  {"Form7", "E11", 0},  {"Form8", "E11", 1},
+constexpr Shown kScreens[] = {{"Form1", "B11", 0}, {"Form2", "B11", 1},  {"Form3", "C11", 0}, {"Form4", "C11", 1},
+                              {"Form5", "D11", 0}, {"Form6", "A11", 0},  {"Form7", "E11", 0}, {"Form8", "E11", 1},
                               {"Form9", "E11", 2}, {"Form10", "E11", 3}, {"Form11", "E11", 4}};
 
 // The real program in its window, active, with the helpers of these tests.
@@ -224,7 +224,7 @@ TEST_F(Desktop, EveryReadOnlyResultCanBeSelectedAndCopiedWithCtrlC)
             ++copied;
         }
     }
-    EXPECT_GT(copied, 100);   // the result fields and table cells of the five calculation screens
+    EXPECT_GT(copied, 100); // the result fields and table cells of the five calculation screens
 }
 
 // Restores the application palette when a test changed it.
@@ -293,7 +293,8 @@ TEST_F(Desktop, UnderADarkPaletteFieldsKeepTheirColoursAndEveryTextIsLegible)
     // a red warning stays red where it sits on the dark window
     Control& warning = control("Form2", "Label6");
     show(kScreens[1]);
-    const QColor red = program->window->viewOf(screen("Form2"))->widgetFor(warning)->palette().color(QPalette::WindowText);
+    const QColor red =
+        program->window->viewOf(screen("Form2"))->widgetFor(warning)->palette().color(QPalette::WindowText);
     EXPECT_GE(ui::contrastRatio(red, ui::darkPalette().color(QPalette::Window)), 4.5);
     EXPECT_EQ(red.hslHue(), 0);
     EXPECT_GT(red.redF(), red.greenF() + 0.3);
@@ -319,12 +320,12 @@ TEST(Legibility, ColoursAreKeptOnLightBackgroundsAndLightenedOnDarkOnes)
     const QColor red(255, 0, 0);
     const QColor white(Qt::white);
     const QColor window(53, 53, 53);
-    EXPECT_EQ(ui::textOn(QColor(255, 255, 0)), QColor(Qt::black));   // yellow field
-    EXPECT_EQ(ui::textOn(QColor(255, 0, 255)), QColor(Qt::black));   // magenta key result
+    EXPECT_EQ(ui::textOn(QColor(255, 255, 0)), QColor(Qt::black)); // yellow field
+    EXPECT_EQ(ui::textOn(QColor(255, 0, 255)), QColor(Qt::black)); // magenta key result
     EXPECT_EQ(ui::textOn(QColor(35, 35, 35)), white);
     EXPECT_DOUBLE_EQ(ui::contrastRatio(QColor(Qt::black), white), 21.0);
     EXPECT_EQ(ui::legibleOn(red, white), red);
-    EXPECT_EQ(ui::legibleOn(red, QColor(239, 239, 239)), red);       // as designed on the light window
+    EXPECT_EQ(ui::legibleOn(red, QColor(239, 239, 239)), red); // as designed on the light window
     const QColor lighter = ui::legibleOn(red, window);
     EXPECT_GE(ui::contrastRatio(lighter, window), 4.5);
     EXPECT_EQ(lighter.hslHue(), 0);
@@ -351,7 +352,7 @@ TEST_F(Desktop, MenusKeepTheirCaptionsAndCarryNoShortcutKeys)
     captions.sort();
     shown.sort();
     EXPECT_EQ(shown, captions);
-    EXPECT_EQ(shown.size(), 17);   // 5 menus, 12 items
+    EXPECT_EQ(shown.size(), 17); // 5 menus, 12 items
 }
 
 } // namespace

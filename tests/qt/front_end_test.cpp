@@ -18,11 +18,11 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -46,7 +46,10 @@ public:
         Combo1.items({"2700", "2800"});
         Label2.size(0, 0).pos(0, 600);
         Picture1.size(3000, 1200);
-        Command1.onClick = [this] { Label1.setCaption("读到 " + Text1.text()); Text2.setText(CStr(Val(Text1.text()) * 2)); };
+        Command1.onClick = [this] {
+            Label1.setCaption("读到 " + Text1.text());
+            Text2.setText(CStr(Val(Text1.text()) * 2));
+        };
         Command2.onClick = [this] {
             Text2.setText("已写");
             Text2.setText(CStr(dbl(quot(1, Val(Text1.text()) - Val(Text1.text())))));
@@ -56,8 +59,8 @@ public:
         Option1.onClick([this](std::int16_t i) { Label1.setCaption("选项 " + std::to_string(i)); });
         Check1.onClick = [this] { Text2.setText(CStr(Check1.value())); };
         Command3.onClick = [this] {
-            Combo1.setText("3100");                     // raises Change
-            Option1(1).setValue(true);                  // raises Option1_Click(1)
+            Combo1.setText("3100");    // raises Change
+            Option1(1).setValue(true); // raises Option1_Click(1)
             OLE1.setText("<p>新文档</p>");
             Picture1.Hide();
             Frame1.setBackColor(colors::pink);
@@ -136,7 +139,7 @@ TEST_F(FrontEnd, ComboBoxTypingRaisesChangeAndPickingRaisesClick)
     EXPECT_EQ(form->changes, 1);
     EXPECT_EQ(combo->count(), 2); // typing adds no item
 
-    emit combo->activated(1);      // what the drop-down list sends when the user chooses item 1
+    emit combo->activated(1); // what the drop-down list sends when the user chooses item 1
     EXPECT_EQ(form->Combo1.text(), "2800");
     EXPECT_EQ(form->Combo1.listIndex(), 1);
     EXPECT_EQ(combo->currentText(), QString("2800"));
@@ -368,7 +371,7 @@ TEST(MainWindowMenus, ExitEndsTheEventLoopAtOnce)
     program->window->show();
     auto& main = program->app.screen<shell::MDIForm1>("MDIForm1");
     QTimer::singleShot(0, [&] { program->window->actionFor(main.A11(1))->trigger(); });
-    QTimer guard;   // not ended: fail instead of hanging
+    QTimer guard; // not ended: fail instead of hanging
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] { QApplication::exit(7); });
     guard.start(10000);
@@ -388,7 +391,7 @@ TEST(MainWindowMenus, ExitEndsTheEventLoopAtOnce)
 TEST(MainWindowSize, FitsA1366By768Display)
 {
     EXPECT_TRUE(ui::startsMaximized({1366, 768}));
-    EXPECT_TRUE(ui::startsMaximized({1366, 736}));   // below a panel
+    EXPECT_TRUE(ui::startsMaximized({1366, 736})); // below a panel
     EXPECT_TRUE(ui::startsMaximized({1280, 1024}));
     EXPECT_FALSE(ui::startsMaximized({1920, 1040}));
     EXPECT_FALSE(ui::startsMaximized({1600, 860}));
@@ -410,7 +413,8 @@ TEST(MainWindowMenus, MenuBarAsTheMenuTableGivesIt)
         {"太阳能设计计算", {"太阳能系统设计计算", "太阳能系统水力计算"}},
         {"供水管网水力计算", {"宿舍等水力计算", "工程量计算"}},
         {"游泳池加热计算", {"游泳池加热计算"}},
-        {"设计参数", {"用水量标准<50015-2003>", "太阳能保证率", "太阳能集热器技术参数", "空气源热泵技术参数", "水箱技术参数"}},
+        {"设计参数",
+         {"用水量标准<50015-2003>", "太阳能保证率", "太阳能集热器技术参数", "空气源热泵技术参数", "水箱技术参数"}},
     };
     const QList<QAction*> menus = program->window->menuBar()->actions();
     ASSERT_EQ(menus.size(), static_cast<qsizetype>(expected.size()));

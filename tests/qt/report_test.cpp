@@ -93,7 +93,7 @@ TEST_F(ReportWindow, TheToolbarOffersTheReportOfCalculationScreensOnly)
     EXPECT_EQ(report->printAction()->shortcut(), QKeySequence(QKeySequence::Print));
     EXPECT_FALSE(report->pdfAction()->shortcut().isEmpty());
     EXPECT_FALSE(report->copyAction()->shortcut().isEmpty());
-    EXPECT_NE(report->copyAction()->shortcut(), QKeySequence(QKeySequence::Copy));   // Ctrl+C stays with the fields
+    EXPECT_NE(report->copyAction()->shortcut(), QKeySequence(QKeySequence::Copy)); // Ctrl+C stays with the fields
 
     const std::pair<std::pair<const char*, std::int16_t>, bool> items[] = {
         {{"B11", 0}, true},  {{"A11", 0}, false}, {{"B11", 1}, true},  {{"E11", 0}, false}, {{"C11", 0}, true},
@@ -110,7 +110,7 @@ TEST_F(ReportWindow, TheToolbarOffersTheReportOfCalculationScreensOnly)
 TEST_F(ReportWindow, ThePdfGoesOnlyToTheFileChosenWithItsPagesAndNumbers)
 {
     calculateCentralized();
-    const QString path = dir.filePath("计算书");   // the suffix is added
+    const QString path = dir.filePath("计算书"); // the suffix is added
     QString suggested;
     report->choosePdfFile = [&](const QString& s) {
         suggested = s;
@@ -173,13 +173,13 @@ TEST_F(ReportWindow, TheSaveDialogAddsTheSuffixBeforeAskingAboutReplacing)
         dialog->reject();
     });
     poll.start(20);
-    QTimer guard;   // a dialog the poll did not recognise: close it instead of hanging
+    QTimer guard; // a dialog the poll did not recognise: close it instead of hanging
     guard.setSingleShot(true);
     QObject::connect(&guard, &QTimer::timeout, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
     guard.start(10000);
-    EXPECT_FALSE(report->exportPdf());   // cancelled: nothing written
+    EXPECT_FALSE(report->exportPdf()); // cancelled: nothing written
     poll.stop();
     guard.stop();
     EXPECT_TRUE(seen);
@@ -254,7 +254,7 @@ TEST_F(ReportWindow, PagesAreCutBetweenRowsAndTablesGoOnWithTheirHeader)
     EXPECT_GT(continued, 0) << "a table runs on over a page with its header";
     // no page cuts through a line of text
     for (QTextBlock b = td.begin(); b.isValid(); b = b.next()) {
-        if (b.text().trimmed().isEmpty()) continue;   // the empty blocks between tables show nothing
+        if (b.text().trimmed().isEmpty()) continue; // the empty blocks between tables show nothing
         const QRectF r = td.documentLayout()->blockBoundingRect(b);
         for (const auto& p : pages) {
             EXPECT_FALSE(r.top() < p.bottom - 0.5 && r.bottom() > p.bottom + 0.5 && r.height() < height)
@@ -297,7 +297,8 @@ TEST_F(ReportWindow, CtrlCInAResultTableCopiesItsCellsForASpreadsheet)
     EXPECT_EQ(copier->selectedText(), "0.7\tDe32\t1.31\n0.86\tDe40\t1.06");
     QTest::keyClick(cell, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), "0.7\tDe32\t1.31\n0.86\tDe40\t1.06\n");
-    EXPECT_NE(cell->palette().color(QPalette::Base), view->widgetFor(control("Form3", "Text13", 0))->palette().color(QPalette::Base))
+    EXPECT_NE(cell->palette().color(QPalette::Base),
+              view->widgetFor(control("Form3", "Text13", 0))->palette().color(QPalette::Base))
         << "the selected cells are highlighted";
 
     // Esc ends the selection; text selected inside a cell copies as usual

@@ -53,8 +53,7 @@ Value parseValue(const Word& w)
             const long long v = std::stoll(s, &used, 10);
             if (used == s.size()) return v;
         }
-    } catch (const std::exception&) {
-    }
+    } catch (const std::exception&) {}
     fail("not a value: " + s + " (texts are written in double quotes)");
 }
 
@@ -64,7 +63,7 @@ struct Target {
     Screen* screen = nullptr;
     Control* control = nullptr;
     const VariableRef* variable = nullptr;
-    bool caption = false;             // Screen.Caption
+    bool caption = false; // Screen.Caption
 };
 
 Target resolve(App& app, const Address& a)
@@ -155,11 +154,11 @@ void dump(std::ostream& out, const Screen& s)
             out << "]";
         }
         if (c->left() || c->top() || c->width() || c->height())
-            out << " Left=" << c->left() << " Top=" << c->top() << " Width=" << c->width()
-                << " Height=" << c->height();
+            out << " Left=" << c->left() << " Top=" << c->top() << " Width=" << c->width() << " Height=" << c->height();
         out << "\n";
     }
-    for (const auto& [name, v] : s.variables()) out << "  " << s.name() << "." << name << " = " << variableText(v) << "\n";
+    for (const auto& [name, v] : s.variables())
+        out << "  " << s.name() << "." << name << " = " << variableText(v) << "\n";
 }
 
 // The report of the named screen as it stands now.
@@ -386,8 +385,7 @@ void runScript(std::string_view fileName, std::string_view text, std::ostream& o
             continue;
         }
         const std::string where = file + ":" + std::to_string(lineNo) + ": ";
-        auto expectation = [&](bool ok, const std::string& what, const std::string& expected,
-                               const std::string& got) {
+        auto expectation = [&](bool ok, const std::string& what, const std::string& expected, const std::string& got) {
             if (ok) {
                 ++totals.passed;
                 return;
@@ -413,15 +411,13 @@ void runScript(std::string_view fileName, std::string_view text, std::ostream& o
             }
             case Statement::Op::ExpectList: {
                 const Target t = resolve(app, st.address);
-                if (!t.control || t.control->kind() != Kind::ComboBox)
-                    fail(st.address.spelled + " is not a combo box");
+                if (!t.control || t.control->kind() != Kind::ComboBox) fail(st.address.spelled + " is not a combo box");
                 auto join = [](const std::vector<std::string>& v) {
                     std::string s;
                     for (std::size_t k = 0; k < v.size(); ++k) s += (k ? "\", \"" : "") + v[k];
                     return s;
                 };
-                expectation(t.control->list() == st.words, st.address.spelled, join(st.words),
-                            join(t.control->list()));
+                expectation(t.control->list() == st.words, st.address.spelled, join(st.words), join(t.control->list()));
                 break;
             }
             case Statement::Op::ExpectScreens: {
@@ -446,9 +442,10 @@ void runScript(std::string_view fileName, std::string_view text, std::ostream& o
             case Statement::Op::ExpectNoFailure: {
                 const auto& last = app.lastResult();
                 const bool failed = last.outcome == Outcome::Failed;
-                const std::string got = failed ? "failure: " + std::string(failureName(last.failure->kind)) +
-                                                     (last.failure->handler.empty() ? "" : " in " + last.failure->handler)
-                                               : "no failure";
+                const std::string got = failed
+                                            ? "failure: " + std::string(failureName(last.failure->kind)) +
+                                                  (last.failure->handler.empty() ? "" : " in " + last.failure->handler)
+                                            : "no failure";
                 if (st.op == Statement::Op::ExpectFailure) expectation(failed, "expect-failure", "failure", got);
                 else expectation(!failed, "expect-no-failure", "no failure", got);
                 break;

@@ -13,33 +13,47 @@
 namespace model {
 class App;
 class Control;
-}
+} // namespace model
 
 namespace formscript {
 
 // A value written in a script: "text", true/false, an integer, a colour 0x….
-struct Text { std::string s; };
-struct Colour { std::uint32_t v; };
+struct Text {
+    std::string s;
+};
+struct Colour {
+    std::uint32_t v;
+};
 using Value = std::variant<Text, bool, long long, Colour>;
 
 // Screen.Control(i).Property, Screen.Variable, Screen.Caption.
 struct Address {
     std::string screen;
-    std::string name;                 // control or variable; empty for Screen.Caption alone
+    std::string name; // control or variable; empty for Screen.Caption alone
     std::optional<long long> index;
-    std::string property;             // empty: the default property
-    std::string spelled;              // as written, for messages
+    std::string property; // empty: the default property
+    std::string spelled;  // as written, for messages
 };
 
 struct Statement {
     enum class Op {
-        Type, Pick, Click, Expect, ExpectList, ExpectScreens, ExpectFailure, ExpectNoFailure, Dump,
-        Report, ExpectReport, ExpectReportRow,
+        Type,
+        Pick,
+        Click,
+        Expect,
+        ExpectList,
+        ExpectScreens,
+        ExpectFailure,
+        ExpectNoFailure,
+        Dump,
+        Report,
+        ExpectReport,
+        ExpectReportRow,
     };
     Op op{};
     Address address;
-    Value value;                      // type, expect
-    long long number = 0;             // pick
+    Value value;          // type, expect
+    long long number = 0; // pick
     // expect-list items, expect-screens names, dump screen; report: screen and
     // file; expect-report, expect-report-row: screen, then the texts or cells
     std::vector<std::string> words;

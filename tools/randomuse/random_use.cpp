@@ -38,8 +38,8 @@ ScreenState snapshot(const Screen& s)
     st.controls.reserve(s.controls().size());
     for (const Control* c : s.controls())
         st.controls.push_back({c->text(), c->list(), c->value(), c->listIndex(), c->left(), c->top(), c->width(),
-                               c->height(), c->cell().row, c->cell().col, c->backColor(), c->foreColor(),
-                               c->visible(), c->enabled()});
+                               c->height(), c->cell().row, c->cell().col, c->backColor(), c->foreColor(), c->visible(),
+                               c->enabled()});
     for (const auto& [name, v] : s.variables()) st.variables.push_back(variableText(v));
     return st;
 }
@@ -68,8 +68,8 @@ bool garbage(const std::string& text)
 
 std::string randomText(std::mt19937_64& rng)
 {
-    static const char* pieces[] = {"0", "1", "2", "5", "9", ".", "-", "+", "e", "E", "D", " ", ",", "&H",
-                                   "&O", "A", "x", "水", "℃", "\t", "\n", "1e3", "00", "３", "🙂"};
+    static const char* pieces[] = {"0",  "1",  "2", "5", "9",  ".", "-",  "+",  "e",   "E",  "D",  " ",   ",",
+                                   "&H", "&O", "A", "x", "水", "℃", "\t", "\n", "1e3", "00", "３", "🙂"};
     std::uniform_int_distribution<int> len(0, 12);
     std::uniform_int_distribution<int> pick(0, static_cast<int>(std::size(pieces)) - 1);
     std::string s;
@@ -100,12 +100,13 @@ bool clickable(const Control& c)
 const std::vector<std::string>& hostileCorpus()
 {
     static const std::vector<std::string> corpus = [] {
-        std::vector<std::string> v = {"", " ", "abc", "1e309", "-1e309", "1D400", "&HFFFF", "&O777", "&H", "NaN",
-                                      "inf", "-inf", "Infinity", "-0", "1,5", "1,000.5", "３", "٣", "1 2 3",
-                                      " 4 . 5 ", "32768", "-32769", "32767.5", "2147483648", "9.99e307",
-                                      "1e-400", "0", "0.0", "-1", "1e38", "3.5e38", "-3.5e38", "1e15", "\x01\x02",
-                                      "\x7f", "12\r", "🙂🙂", "太阳能", "二十", "1.2.3", "--5", "+", ".", "e5",
-                                      "5e", "5e+", "&", "0x10", "1_000"};
+        std::vector<std::string> v = {"",       " ",        "abc",        "1e309",    "-1e309", "1D400",    "&HFFFF",
+                                      "&O777",  "&H",       "NaN",        "inf",      "-inf",   "Infinity", "-0",
+                                      "1,5",    "1,000.5",  "３",         "٣",        "1 2 3",  " 4 . 5 ",  "32768",
+                                      "-32769", "32767.5",  "2147483648", "9.99e307", "1e-400", "0",        "0.0",
+                                      "-1",     "1e38",     "3.5e38",     "-3.5e38",  "1e15",   "\x01\x02", "\x7f",
+                                      "12\r",   "🙂🙂", "太阳能",     "二十",     "1.2.3",  "--5",      "+",
+                                      ".",      "e5",       "5e",         "5e+",      "&",      "0x10",     "1_000"};
         v.push_back(std::string(10000, '9'));
         v.push_back("0." + std::string(10000, '3'));
         v.push_back(std::string(5000, 'x'));
@@ -160,9 +161,9 @@ void run(std::uint64_t seed, long steps, Stats& stats)
             target = typeable[std::uniform_int_distribution<std::size_t>(0, typeable.size() - 1)(rng)];
             const int how = std::uniform_int_distribution<int>(0, 9)(rng);
             const auto& corpus = hostileCorpus();
-            typed = how < 4 ? corpus[std::uniform_int_distribution<std::size_t>(0, corpus.size() - 1)(rng)]
-                  : how < 8 ? plausibleNumber(rng)
-                            : randomText(rng);
+            typed = how < 4   ? corpus[std::uniform_int_distribution<std::size_t>(0, corpus.size() - 1)(rng)]
+                    : how < 8 ? plausibleNumber(rng)
+                              : randomText(rng);
         } else if (!pickMenu && dice < 62 && !pickable.empty()) {
             target = pickable[std::uniform_int_distribution<std::size_t>(0, pickable.size() - 1)(rng)];
             item = std::uniform_int_distribution<int>(0, target->listCount() - 1)(rng);

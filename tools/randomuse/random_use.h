@@ -17,7 +17,7 @@ struct Stats {
     long actions = 0;
     long failures = 0;
     std::map<model::FailureKind, long> failuresByKind;
-    std::vector<std::string> violations;   // each names the seed, the step and what broke
+    std::vector<std::string> violations; // each names the seed, the step and what broke
 };
 
 // The hostile texts typed besides random ones.

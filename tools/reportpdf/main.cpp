@@ -39,7 +39,7 @@ int main(int argc, char** argv)
         if (first == std::string::npos || line[first] == '#') continue;
         try {
             const auto st = formscript::parseLine(line);
-            if (!formscript::perform(program->app, st)) continue;   // checks are formscript's business
+            if (!formscript::perform(program->app, st)) continue; // checks are formscript's business
         } catch (const std::exception& e) {
             std::cerr << args[0].toStdString() << ":" << n << ": error: " << e.what() << "\n";
             return 1;

@@ -16,7 +16,7 @@ constexpr std::array<float, 10> kPprMetres{0.0146f, 0.018f, 0.026f, 0.032f, 0.03
 TEST(PipeSizeSelection, PicksFirstDiameterNotSmallerThanRequired)
 {
     EXPECT_EQ(pickSize(0.0f, kPprMetres), 0);
-    EXPECT_EQ(pickSize(0.0146f, kPprMetres), 0);           // equal takes that size
+    EXPECT_EQ(pickSize(0.0146f, kPprMetres), 0); // equal takes that size
     EXPECT_EQ(pickSize(std::nextafter(0.0146f, 1.0f), kPprMetres), 1);
     EXPECT_EQ(pickSize(0.045f, kPprMetres), 5);
     EXPECT_EQ(pickSize(0.121f, kPprMetres), 9);

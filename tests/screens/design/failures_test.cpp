@@ -24,7 +24,7 @@ struct Entry {
 
 struct FailureCase {
     const char* name;
-    std::vector<const char*> clicksFirst;  // panel tab or options to reach the fields
+    std::vector<const char*> clicksFirst; // panel tab or options to reach the fields
     std::vector<Entry> entries;
     const char* button;
     FailureKind kind;
@@ -52,9 +52,9 @@ TEST_P(DesignFailure, IsReportedWithItsKindAndHandler)
     for (const char* name : c.clicksFirst) {
         const std::string s = name;
         const auto open = s.find('(');
-        Control& target = open == std::string::npos
-                              ? control(name)
-                              : control(s.substr(0, open).c_str(), static_cast<std::int16_t>(std::stoi(s.substr(open + 1))));
+        Control& target = open == std::string::npos ? control(name)
+                                                    : control(s.substr(0, open).c_str(),
+                                                              static_cast<std::int16_t>(std::stoi(s.substr(open + 1))));
         ASSERT_TRUE(app.click(target).ok()) << name;
     }
     for (const Entry& e : c.entries) ASSERT_TRUE(app.type(control(e.control, e.index), e.text).ok()) << e.control;

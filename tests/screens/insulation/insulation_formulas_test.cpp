@@ -12,12 +12,12 @@ const std::array<float, kSizes> pprBores{18, 22, 26, 32, 38.6f, 45.4f, 64, 77, 1
 TEST(InsulationSizeChoice, FirstBoreNotSmallerThanRequired)
 {
     EXPECT_EQ(sizeFor(0, pprBores), 0);
-    EXPECT_EQ(sizeFor(18, pprBores), 0);           // a tie keeps the smaller size
+    EXPECT_EQ(sizeFor(18, pprBores), 0); // a tie keeps the smaller size
     EXPECT_EQ(sizeFor(18.0001f, pprBores), 1);
     EXPECT_EQ(sizeFor(38.6f, pprBores), 4);
     EXPECT_EQ(sizeFor(45.51f, pprBores), 6);
     EXPECT_EQ(sizeFor(121, pprBores), 9);
-    EXPECT_EQ(sizeFor(121.001f, pprBores), std::nullopt);  // beyond the largest size
+    EXPECT_EQ(sizeFor(121.001f, pprBores), std::nullopt); // beyond the largest size
 }
 
 TEST(InsulationSizeChoice, ReturnTwoSizesBelowButNotBelowTheSecond)
@@ -34,7 +34,7 @@ TEST(InsulationTakeOff, VolumeAndEveryJacket)
 {
     EXPECT_EQ(CStr(insulationVolume(38, 20, 10)), "0.036");
     EXPECT_EQ(CStr(insulationVolume(28, 13, 17.4)), "0.029");
-    EXPECT_EQ(CStr(insulationVolume(38, 0, 10)), "0");  // a blanked thickness
+    EXPECT_EQ(CStr(insulationVolume(38, 0, 10)), "0"); // a blanked thickness
     EXPECT_EQ(CStr(jacketQuantity("铝板", 38, 10)), "0.06");
     EXPECT_EQ(CStr(jacketQuantity("不锈钢板", 38, 10)), "0.25");
     EXPECT_EQ(CStr(jacketQuantity("玻璃布", 38, 10)), "1.59");

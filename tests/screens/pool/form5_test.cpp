@@ -68,9 +68,9 @@ TEST_F(PoolScreen, BoilerControlsMoveIntoTheHeatPumpCellsAndCoverThem)
 struct FailureCase {
     const char* what;
     const char* field;
-    int index;           // -1: no index
+    int index; // -1: no index
     const char* text;
-    int system;          // option to choose first, -1 for none
+    int system; // option to choose first, -1 for none
     const char* button;
     FailureKind kind;
     const char* handler;
@@ -115,12 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "Command1_Click"},
         FailureCase{"no first-heating time", "Combo6", -1, "0", -1, "Command1", FailureKind::DivisionByZero,
                     "Command1_Click"},
-        FailureCase{"no pool width", "Text6", 1, "0", -1, "Command1", FailureKind::DivisionByZero,
-                    "Command1_Click"},
-        FailureCase{"no sunshine hours", "Text1", 3, "", 1, "Command3", FailureKind::DivisionByZero,
-                    "Command3_Click"},
-        FailureCase{"no irradiation", "Text1", 4, "0", 3, "Command3", FailureKind::DivisionByZero,
-                    "Command3_Click"},
+        FailureCase{"no pool width", "Text6", 1, "0", -1, "Command1", FailureKind::DivisionByZero, "Command1_Click"},
+        FailureCase{"no sunshine hours", "Text1", 3, "", 1, "Command3", FailureKind::DivisionByZero, "Command3_Click"},
+        FailureCase{"no irradiation", "Text1", 4, "0", 3, "Command3", FailureKind::DivisionByZero, "Command3_Click"},
         FailureCase{"whole pipe loss", "Combo14", -1, "1", 1, "Command3", FailureKind::DivisionByZero,
                     "Command3_Click"},
         FailureCase{"no fouling factor", "Combo10", -1, "0", 2, "Command3", FailureKind::DivisionByZero,
@@ -133,7 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                     "Command3_Click"}),
     [](const ::testing::TestParamInfo<FailureCase>& i) {
         std::string n = i.param.what;
-        std::replace_if(n.begin(), n.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+        std::replace_if(
+            n.begin(), n.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
         return n;
     });
 

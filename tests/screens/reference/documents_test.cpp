@@ -42,7 +42,8 @@ const Grid quotaHead = {{"序号", "建筑物类别", "<", "单位", "最高日�
 const Grid quotaBody = {
     {"1", "住宅有自备热水供应和淋浴设备", "<", "每人每日", "40~80L", "24h", "60℃"},
     {"2", "住宅有集中热水供应和淋浴设备", "<", "每人每日", "60~100L", "24h", "60℃"},
-    {"3", "单身职工宿舍、学生公寓、招待所、培训中心、普通旅馆", "设公共洗浴室", "每人每日", "25~40L", "24h或定时", "60℃"},
+    {"3", "单身职工宿舍、学生公寓、招待所、培训中心、普通旅馆", "设公共洗浴室", "每人每日", "25~40L", "24h或定时",
+     "60℃"},
     {"^", "^", "设公共洗浴室、淋浴室", "每人每日", "40~60L", "24h或定时", "60℃"},
     {"^", "^", "设单独卫生间", "每人每日", "60~100L", "24h或定时", "60℃"},
     {"4", "宾馆客房", "旅客", "每床位每日", "120~160L", "24h", "60℃"},
@@ -76,7 +77,8 @@ TEST_F(ReferenceDocuments, SolarFractionTableAsPublished)
         {"Ⅱ资源较丰富区", "5400～6700", "冀西北、京、津、晋北、内蒙及宁夏南、甘肃中东、青海东、西藏南、新疆南",
          "50%～60%"},
         {"Ⅲ资源一般区", "4200～5400",
-         "鲁、豫、冀东南、晋南、新疆北、吉林、辽宁、云南、陕西、甘肃东南、粤、湘、桂、赣、江、浙、沪、皖、鄂、黑龙江、闽",
+         "鲁、豫、冀东南、晋南、新疆北、吉林、辽宁、云南、陕西、甘肃东南、粤、湘、桂、赣、江、浙、沪、皖、鄂、黑龙江、"
+         "闽",
          "40%～50%"},
         {"Ⅳ资源贫乏区", "<4200", "川、黔、渝", "≤40%"},
     };
@@ -101,14 +103,15 @@ TEST_F(ReferenceDocuments, SelfContainedAndCataloguesMarkedTypical)
         for (const char* bad : {"http:", "https:", "file:", "src=", "href=", "url(", "@import", "javascript"})
             EXPECT_EQ(h.find(bad), std::string::npos) << bad;
         const auto d = reftest::parse(h);
-        const std::set<std::string> allowed = {"html", "/html", "head", "/head", "style", "/style", "body", "/body",
-                                               "h2",   "/h2",   "p",    "/p",    "table", "/table", "tr",   "/tr",
-                                               "th",   "/th",   "td",   "/td",   "br"};
+        const std::set<std::string> allowed = {"html",  "/html", "head", "/head", "style", "/style", "body",
+                                               "/body", "h2",    "/h2",  "p",     "/p",    "table",  "/table",
+                                               "tr",    "/tr",   "th",   "/th",   "td",    "/td",    "br"};
         for (const std::string& t : d.tags) EXPECT_TRUE(allowed.count(t)) << "tag " << t;
         EXPECT_FALSE(d.title.empty());
         bool typical = false;
         for (const std::string& n : d.notes)
-            typical = typical || (n.find("典型") != std::string::npos && n.find("以所选产品的技术资料") != std::string::npos);
+            typical =
+                typical || (n.find("典型") != std::string::npos && n.find("以所选产品的技术资料") != std::string::npos);
         EXPECT_EQ(typical, v.catalogue);
     }
 }
@@ -121,10 +124,9 @@ TEST_F(ReferenceDocuments, CollectorCatalogueAgreesWithTheCalculations)
     const auto d = read("Form9", "OLE3");
     EXPECT_EQ(d.title, "集热器技术参数");
     ASSERT_EQ(d.tables.size(), 1u);
-    EXPECT_EQ(d.tables[0].head,
-              (Grid{{"集热器名称", "规格", "瞬时效率曲线", "<", "面积(m²)", "工作压力(MPa)", "重量(kg/台)",
-                     "推荐工作流量(L/s·m²)", "压力降(kPa/组)"},
-                    {"^", "^", "η0", "热损系数U(W/m²·℃)", "^", "^", "^", "^", "^"}}));
+    EXPECT_EQ(d.tables[0].head, (Grid{{"集热器名称", "规格", "瞬时效率曲线", "<", "面积(m²)", "工作压力(MPa)",
+                                       "重量(kg/台)", "推荐工作流量(L/s·m²)", "压力降(kPa/组)"},
+                                      {"^", "^", "η0", "热损系数U(W/m²·℃)", "^", "^", "^", "^", "^"}}));
     const std::map<std::string, std::pair<double, double>> curve = {
         {"平板集热器", {0.775, 4.3}}, {"全玻璃真空管", {0.685, 2.8}}, {"热管集热器", {0.73, 2.3}}};
     std::set<std::string> kinds;
@@ -169,7 +171,7 @@ TEST_F(ReferenceDocuments, HeatPumpCatalogueAgreesWithThePoolScreen)
     EXPECT_EQ(d.title, "空气源热泵技术参数");
     ASSERT_EQ(d.tables.size(), 1u);
     EXPECT_EQ(d.tables[0].head, (Grid{{"型号", "5HP", "10HP", "15HP", "20HP", "25HP", "30HP"}}));
-    const std::vector<std::string> names = {"输入功率(KW)",     "制热量(KW)",      "电压要求(V)",
+    const std::vector<std::string> names = {"输入功率(KW)",    "制热量(KW)",      "电压要求(V)",
                                             "最高出水温度(℃)", "额定出水温度(℃)", "使用环境温度(℃)",
                                             "55℃产水量(L/h)",  "接管口径(mm)",    "外形尺寸(mm)"};
     const Grid& body = d.tables[0].body;

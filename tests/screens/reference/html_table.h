@@ -56,8 +56,8 @@ inline Parsed parse(std::string_view html)
         int rows, cols;
     };
     Parsed out;
-    std::vector<std::pair<bool, std::vector<Cell>>> rows;  // (header row, cells)
-    std::string* text = nullptr;                           // where character data goes
+    std::vector<std::pair<bool, std::vector<Cell>>> rows; // (header row, cells)
+    std::string* text = nullptr;                          // where character data goes
     std::string scratch;
     bool style = false;
     for (std::size_t i = 0; i < html.size();) {
@@ -92,13 +92,12 @@ inline Parsed parse(std::string_view html)
             for (std::size_t r = 0; r < rows.size(); ++r) {
                 std::size_t c = 0;
                 for (const Cell& cell : rows[r].second) {
-                    while (c < grid[r].size() && !grid[r][c].empty()) ++c;  // covered from above
+                    while (c < grid[r].size() && !grid[r][c].empty()) ++c; // covered from above
                     for (int dr = 0; dr < cell.rows; ++dr) {
                         if (grid.size() <= r + dr) throw std::runtime_error("row span past the table");
                         auto& line = grid[r + dr];
                         if (line.size() < c + cell.cols) line.resize(c + cell.cols);
-                        for (int dc = 0; dc < cell.cols; ++dc)
-                            line[c + dc] = dr > 0 ? "^" : dc > 0 ? "<" : cell.text;
+                        for (int dc = 0; dc < cell.cols; ++dc) line[c + dc] = dr > 0 ? "^" : dc > 0 ? "<" : cell.text;
                     }
                     c += cell.cols;
                 }

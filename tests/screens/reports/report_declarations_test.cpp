@@ -86,7 +86,7 @@ TEST(ReportDeclarations, AResultTheLastCalculationDidNotWriteIsLeftOut)
     app.type(*f.find("Text13", 0), "100");
     app.click(*f.find("Command3"));
     EXPECT_TRUE(hasLine(*shell::calculationReport(f), "间接系统换热器面积S"));
-    EXPECT_FALSE(hasLine(*shell::calculationReport(f), "小时变化系数Kh"));   // dormitories have none
+    EXPECT_FALSE(hasLine(*shell::calculationReport(f), "小时变化系数Kh")); // dormitories have none
     // no demand: the indirect calculation leaves the old exchanger area on the screen
     app.type(*f.find("Text13", 0), "0");
     app.click(*f.find("Command3"));
@@ -101,8 +101,8 @@ TEST(ReportDeclarations, OnlyTheCalculationScreensHaveReports)
     shell::registerScreens(app);
     ASSERT_TRUE(shell::startProgram(app).ok());
     for (const auto& name : app.screenNames()) {
-        const bool calculation = name == "Form1" || name == "Form2" || name == "Form3" || name == "Form4" ||
-                                 name == "Form5";
+        const bool calculation =
+            name == "Form1" || name == "Form2" || name == "Form3" || name == "Form4" || name == "Form5";
         EXPECT_EQ(screens::hasReport(name), calculation) << name;
         EXPECT_EQ(screens::reportOf(app.screen(name)) != nullptr, calculation) << name;
         EXPECT_EQ(shell::calculationReport(app.screen(name)).has_value(), calculation) << name;

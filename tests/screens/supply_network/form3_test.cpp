@@ -50,7 +50,7 @@ TEST_F(SupplyNetwork, FailuresNameTheirKindAndHandler)
     EXPECT_EQ(r.failure->screen, "Form3");
 
     type("Text3", "1");
-    type("Text5", "-0.5");   // no storey for the riser, a negative sum for the main
+    type("Text5", "-0.5"); // no storey for the riser, a negative sum for the main
     EXPECT_TRUE(click("Command1").ok());
     r = click("Command2");
     ASSERT_EQ(r.outcome, Outcome::Failed);
