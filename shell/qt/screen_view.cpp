@@ -47,6 +47,35 @@ protected:
     }
 };
 
+// The edit field of a combo box. When editing finishes (Return, or the
+// field losing focus) with a text that is one of the list's items, Qt's
+// combo box makes that item current and reports it as activated, as if it
+// had been picked. Only a pick from the list is a Click; typing is a Change.
+// The field says while it is finishing, so that activation is not passed on.
+class ComboEditField : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    bool finishing() const { return finishing_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+        finishing_ = enter;
+        QLineEdit::keyPressEvent(e);
+        finishing_ = false;
+    }
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        finishing_ = true;
+        QLineEdit::focusOutEvent(e);
+        finishing_ = false;
+    }
+
+private:
+    bool finishing_ = false;
+};
+
 // A document view that shows only the text it is given: nothing is loaded
 // from outside, no link is followed.
 class DocumentView : public QTextBrowser {
@@ -217,7 +246,8 @@ QWidget* ScreenView::create(Control& c, QWidget* parent)
     }
     case Kind::ComboBox: {
         auto* b = new QComboBox(parent);
-        b->setEditable(true);
+        auto* field = new ComboEditField(b);
+        b->setLineEdit(field);
         b->setInsertPolicy(QComboBox::NoInsert);
         b->setCompleter(nullptr);
         if (c.width() > 0) {
@@ -229,7 +259,8 @@ QWidget* ScreenView::create(Control& c, QWidget* parent)
         }
         widgets_[&c] = b;
         syncList(c);
-        connect(b, &QComboBox::activated, this, [this, &c](int k) {
+        connect(b, &QComboBox::activated, this, [this, &c, field](int k) {
+            if (field->finishing()) return; // typed, not picked: the model has had its Change
             app_.pick(c, k);
             syncText(c);
         });

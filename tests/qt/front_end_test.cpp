@@ -149,6 +149,44 @@ TEST_F(FrontEnd, ComboBoxTypingRaisesChangeAndPickingRaisesClick)
     EXPECT_EQ(combo->count(), 3);
 }
 
+// Typing an item's text and pressing Return or leaving the field is typing:
+// Qt's combo box would make the item current and report it activated, but
+// only a pick from the list raises Click. A text a handler wrote that the
+// user only passes through is no pick either.
+TEST_F(FrontEnd, ComboBoxTypingAnItemsTextAndLeavingTheFieldIsNoPick)
+{
+    auto* combo = widget<QComboBox>(form->Combo1);
+    QLineEdit* edit = combo->lineEdit();
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, "2800");
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_EQ(form->Combo1.text(), "2800");
+    EXPECT_EQ(form->changes, 4); // one Change a keystroke
+    EXPECT_EQ(form->Combo1.listIndex(), -1);
+    EXPECT_EQ(form->Label1.caption(), "结果");
+
+    edit->selectAll();
+    QTest::keyClicks(edit, "2700");
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &out);
+    EXPECT_EQ(form->Combo1.listIndex(), -1);
+    EXPECT_EQ(form->Label1.caption(), "结果");
+
+    form->Command3.onClick = [this] { form->Combo1.setText("2800"); };
+    QTest::mouseClick(widget<QPushButton>(form->Command3), Qt::LeftButton);
+    EXPECT_EQ(edit->text(), QString("2800"));
+    QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(edit, &in);
+    QApplication::sendEvent(edit, &out);
+    QTest::keyClick(edit, Qt::Key_Enter);
+    EXPECT_EQ(form->Combo1.listIndex(), -1);
+    EXPECT_EQ(form->Label1.caption(), "结果");
+
+    emit combo->activated(0); // a pick from the list still is one
+    EXPECT_EQ(form->Label1.caption(), "选了 2700");
+}
+
 TEST_F(FrontEnd, OptionButtonsAndCheckBoxesFollowTheModel)
 {
     auto* a = widget<QRadioButton>(form->Option1(0));
