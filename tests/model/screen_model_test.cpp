@@ -167,6 +167,14 @@ TEST(ComboLists, HoldEachItemOnceThroughResetAndTyping)
     EXPECT_EQ(f.Combo1.list(), items);
     f.Combo1.addItem(" .4");
     EXPECT_EQ(f.Combo1.listCount(), 3);
+
+    // a handler writing the text the box already shows changes nothing, so
+    // raises no Change: a reset finding a box at its default leaves it be
+    f.Combo1.setText(" .4");
+    EXPECT_EQ(f.changes, 6);
+    f.Combo1.setText("0.3");
+    EXPECT_TRUE(app.click(f.Command1).ok()); // "0.6" raises Change, "0.3" too
+    EXPECT_EQ(f.changes, 9);
 }
 
 TEST_F(ScreenModel, WhatTheUserCannotDoIsRefused)
