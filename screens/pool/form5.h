@@ -5,7 +5,9 @@
 // collector area for the two solar systems.
 //
 // Left column: climate, pool water, hall air, pool class and intermediate
-// parameters with the reset button. Middle: pool size, heat loads and the
+// parameters with the reset button (the groups beside it span one row more
+// than the column holds, so a tall system group leaves the column's groups
+// at their natural height). Middle: pool size, heat loads and the
 // system choice. Right: the group of the chosen system (Frame7 for heat pumps
 // only, Frame8 for the other three, one shown at a time in the same place).
 
@@ -112,7 +114,7 @@ private:
     CommandButton Command5{*this, "Command5", at(5, 0), "归0重新计算"};
 
     // --- pool dimensions, heat loads and the system choice
-    Frame Frame6{*this, "Frame6", at(0, 1, 7, 1), "游泳池尺寸参数"};
+    Frame Frame6{*this, "Frame6", at(0, 1, 8, 1), "游泳池尺寸参数"};
     Label& Label11_0 = Label11.add(0, in(Frame6, 0, 0), "游泳池尺寸参数");
     PictureBox Picture1{*this, "Picture1", in(Frame6, 1, 0)};
     Label& Label6_0 = Label6.add(0, in(Picture1, 0, 0), "游泳池长度L");
@@ -165,7 +167,7 @@ private:
     OptionButton& Option1_3 = Option1.add(3, in(Picture3, 3, 0), "锅炉辅助太阳能系统");
 
     // --- heat pumps only
-    Frame Frame7{*this, "Frame7", at(0, 2, 7, 1)};
+    Frame Frame7{*this, "Frame7", at(0, 2, 8, 1)};
     Label& Label11_3 = Label11.add(3, in(Frame7, 0, 0), "单独热泵系统计算");
     PictureBox Picture7{*this, "Picture7", in(Frame7, 1, 0)};
     CommandButton Command2{*this, "Command2", in(Picture7, 0, 0), "计算"};
@@ -179,7 +181,7 @@ private:
     Label& Label8_4 = Label8.add(4, in(Picture7, 3, 2), "台");
 
     // --- the three other systems
-    Frame Frame8{*this, "Frame8", at(0, 2, 7, 1)};
+    Frame Frame8{*this, "Frame8", at(0, 2, 8, 1)};
     Label& Label11_4 = Label11.add(4, in(Frame8, 0, 0), "热泵辅助太阳能系统计算");
     PictureBox Picture5{*this, "Picture5", in(Frame8, 1, 0)};
     // heat source; the boiler model and capacity stand beside the heat pump's

@@ -1,5 +1,6 @@
 // screenshot [--full] [--dark] SCRIPT OUT.png: starts the real main window
-// offscreen at 1366 x 768, performs the script's actions (type, pick, click)
+// at 1366 x 768 (on the display it is given, such as a virtual one under
+// xvfb-run; offscreen where there is none), performs the script's actions (type, pick, click)
 // through the user-action path, and saves a picture of the main window (with
 // --full, of the whole shown screen, beyond what the window can show without
 // scrolling; with --dark, under a dark system palette). QT_SCALE_FACTOR=2
@@ -19,7 +20,9 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication qa(argc, argv);
     ui::setUpApplication(qa);
     QStringList args = QApplication::arguments();
