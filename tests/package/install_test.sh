@@ -53,10 +53,15 @@ for need in qt6-qpa-plugins libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsup
 done
 grep -Eq "fonts-(wqy-microhei|wqy-zenhei|noto-cjk)" <<<"$depends" || fail "Depends names no CJK font"
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for f in ./usr/bin/solar-calc ./usr/share/applications/solar-calc.desktop \
-         ./usr/share/metainfo/solar-calc.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/solar-calc.svg; do
+# the desktop entry and the AppStream data are named after the component id
+app_id=io.github.solarcalc.SolarCalc
+for f in ./usr/bin/solar-calc ./usr/share/applications/$app_id.desktop \
+         ./usr/share/metainfo/$app_id.metainfo.xml ./usr/share/icons/hicolor/scalable/apps/solar-calc.svg; do
   grep -qx "$f" <<<"$contents" || fail "the package lacks $f"
 done
+others=$(grep -E '^\./usr/share/(applications|metainfo)/.*[^/]$' <<<"$contents" |
+  grep -Fvx -e "./usr/share/applications/$app_id.desktop" -e "./usr/share/metainfo/$app_id.metainfo.xml" || true)
+[ -z "$others" ] || fail "the package holds other desktop entries or AppStream data: $others"
 for size in 16 32 48 64 128 256; do
   grep -qx "./usr/share/icons/hicolor/${size}x${size}/apps/solar-calc.png" <<<"$contents" ||
     fail "the package lacks the ${size}x${size} icon"
@@ -80,7 +85,8 @@ if ! $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -o DPkg::Lock::
 fi
 
 program=/usr/bin/solar-calc
-desktop=/usr/share/applications/solar-calc.desktop
+desktop=/usr/share/applications/$app_id.desktop
+metainfo=/usr/share/metainfo/$app_id.metainfo.xml
 [ -x "$program" ] || fail "$program is not installed"
 missing=$(ldd "$program" | grep "not found" || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
@@ -90,10 +96,20 @@ if command -v desktop-file-validate > /dev/null; then
   desktop-file-validate "$desktop" || fail "desktop-file-validate rejects $desktop"
 fi
 if command -v appstreamcli > /dev/null; then
-  # errors fail; warnings (such as the id not being a reverse domain name) are noted
-  appstreamcli validate --no-net /usr/share/metainfo/solar-calc.metainfo.xml > "$out/appstream.log" 2>&1 || true
-  ! grep -q "^E:" "$out/appstream.log" || fail "the AppStream metadata has errors: $(grep '^E:' "$out/appstream.log")"
+  # errors and warnings fail; infos and pedantic hints are only logged
+  appstream_ok=yes
+  appstreamcli validate --no-net "$metainfo" > "$out/appstream.log" 2>&1 || appstream_ok=no
+  if [ "$appstream_ok" = no ] || grep -Eq "^[EW]:" "$out/appstream.log"; then
+    fail "appstreamcli validate rejects $metainfo: $(grep -E '^[EW]:' "$out/appstream.log" || tail -n 1 "$out/appstream.log")"
+  fi
+  grep -Fq "<id>$app_id</id>" "$metainfo" || fail "the AppStream component id is not $app_id"
+  grep -Fq "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "the AppStream data does not launch $app_id.desktop"
 fi
+# the desktop entry's name is the component id, not the program's window
+# class: the entry names the class, so that a desktop puts the window under it
+wmclass=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wmclass" ] || fail "the desktop entry has no StartupWMClass"
 exec_line=$(sed -n 's/^Exec=//p' "$desktop")
 launch=$(command -v "${exec_line%% *}") || fail "the desktop entry's Exec ($exec_line) is not on the PATH"
 [ "$launch" = "$program" ] || fail "the desktop entry starts $launch, not $program"
@@ -105,16 +121,16 @@ home=$(mktemp -d)
 shot="$out/installed.png"
 xvfb-run -a -s '-screen 0 1366x768x24' env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR HOME="$home" LANG=C.UTF-8 \
   bash -c '
-  launch=$1 shot=$2 out=$3
+  launch=$1 shot=$2 out=$3 wmclass=$4
   "$launch" > "$out/program.log" 2>&1 &
   pid=$!
-  # wait for the main window: a top-level window of class solar-calc whose
-  # title names the program, mapped on the screen
+  # wait for the main window: a top-level window of the class the desktop
+  # entry names whose title names the program, mapped on the screen
   id=""
   for _ in $(seq 1 100); do
     sleep 0.2
     kill -0 "$pid" 2> /dev/null || { echo "the program ended at start" >&2; exit 1; }
-    for w in $(xwininfo -root -tree | grep -F "\"太阳能系统计算" | grep -F "(\"solar-calc\"" | awk "{print \$1}"); do
+    for w in $(xwininfo -root -tree | grep -F "\"太阳能系统计算" | grep -F "\"$wmclass\")" | awk "{print \$1}"); do
       xwininfo -id "$w" | grep -q "Map State: IsViewable" && id=$w
     done
     [ -n "$id" ] && break
@@ -126,7 +142,7 @@ xvfb-run -a -s '-screen 0 1366x768x24' env -u QT_QPA_PLATFORM -u QT_SCALE_FACTOR
   kill -0 "$pid" 2> /dev/null || { echo "the program ended after its window appeared" >&2; exit 1; }
   kill "$pid"
   wait "$pid" 2> /dev/null || true
-' _ "$launch" "$shot" "$out" || fail "$(cat "$out/program.log" 2> /dev/null)"
+' _ "$launch" "$shot" "$out" "$wmclass" || fail "$(cat "$out/program.log" 2> /dev/null)"
 rm -rf "$home"
 
 width=$(awk '/Width:/ {print $2}' "$out/window.txt")
