@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The Debian package on this machine: builds the .deb from the build tree,
 # checks what it holds and depends on, installs it with apt-get as a user
-# would, starts the installed program from its desktop entry under a virtual
-# display and checks that its main window appears, with a screenshot that is
-# not blank. The package is removed again at the end, and nothing else is:
-# packages apt-get pulled in for it stay.
+# would, checks that the libraries and the CJK font the program needs come
+# from packages it depends on (not only from what this machine had), starts
+# the installed program from its desktop entry under a virtual display and
+# checks that its main window appears, with a screenshot that is not blank.
+# The package is removed again at the end, and nothing else is: packages
+# apt-get pulled in for it stay.
 #
 # A machine that already has solar-calc installed is left as it is and the
 # check is skipped (exit 0 with a note): it never replaces a user's copy.
@@ -90,6 +92,75 @@ metainfo=/usr/share/metainfo/$app_id.metainfo.xml
 [ -x "$program" ] || fail "$program is not installed"
 missing=$(ldd "$program" | grep "not found" || true)
 [ -z "$missing" ] || fail "libraries not found: $missing"
+
+# --- everything the program loads comes with the package: on this machine the
+# libraries and fonts may have been installed beforehand, so apt-get had nothing
+# to resolve. Each shared library of the program and of Qt's X11 platform
+# plugin, and a CJK font, must belong to a package in the recursive dependency
+# closure of solar-calc, so that a machine without them gets them too.
+closure=$(apt-cache depends --recurse --no-recommends --no-suggests --no-conflicts --no-breaks --no-replaces \
+  --no-enhances solar-calc 2> "$out/closure.log" | grep -v '^ ' | tr -d '<>' | sed 's/:.*//' | sort -u) ||
+  fail "apt-cache depends solar-calc failed, see $out/closure.log"
+grep -qx solar-calc <<<"$closure" || fail "apt-cache does not know the installed solar-calc"
+echo "$closure" > "$out/closure.txt"
+in_closure() { grep -qx "${1%%:*}" <<<"$closure"; }
+
+# the owners of the given files: lines "FILE PACKAGE[ PACKAGE...]", one per file
+# found; a path and its alias across the /usr merge (/lib, /usr/lib) are both tried
+owners() {
+  local f
+  local -a paths=()
+  for f in "$@"; do
+    paths+=("$f")
+    case "$f" in /usr/*) paths+=("${f#/usr}") ;; *) paths+=("/usr$f") ;; esac
+  done
+  dpkg -S "${paths[@]}" 2> /dev/null | grep -v '^diversion ' | while IFS= read -r line; do
+    local path=${line##*: } pkgs=${line%: *}
+    for f in "$@"; do
+      [ "$path" = "$f" ] || [ "$path" = "/usr$f" ] || [ "/usr$path" = "$f" ] || continue
+      echo "$f ${pkgs//, / }"
+    done
+  done || true
+}
+
+plugin_line=$(dpkg -S '*/qt6/plugins/platforms/libqxcb.so' 2> /dev/null | grep -v '^diversion ') ||
+  fail "no installed package holds Qt's X11 platform plugin libqxcb.so"
+plugin_line=$(head -n 1 <<<"$plugin_line")
+plugin=${plugin_line##*: }
+plugin_package=${plugin_line%%: *}
+in_closure "$plugin_package" ||
+  fail "the X11 platform plugin $plugin comes from ${plugin_package%%:*}, which solar-calc does not depend on"
+missing=$(ldd "$plugin" | grep "not found" || true)
+[ -z "$missing" ] || fail "libraries of $plugin not found: $missing"
+mapfile -t libraries < <( (ldd "$program"; ldd "$plugin") |
+  awk '$2 == "=>" && $3 ~ /^\// {print $3} $1 ~ /^\// {print $1}' | sort -u)
+[ ${#libraries[@]} -gt 0 ] || fail "ldd lists no libraries for $program"
+owned=$(owners "${libraries[@]}")
+outside=()
+for lib in "${libraries[@]}"; do
+  packages=$(awk -v f="$lib" '$1 == f {$1 = ""; print}' <<<"$owned")
+  if [ -z "$packages" ]; then
+    outside+=("$lib (no package)")
+    continue
+  fi
+  ok=""
+  for p in $packages; do in_closure "$p" && ok=yes; done
+  [ -n "$ok" ] || outside+=("$lib ($(sed 's/^ //; s/:[^ ]*//g' <<<"$packages"))")
+done
+[ ${#outside[@]} -eq 0 ] ||
+  fail "libraries from packages solar-calc does not depend on: ${outside[*]}"
+from=$(for lib in "${libraries[@]}"; do awk -v f="$lib" '$1 == f {print $2}' <<<"$owned"; done | sed 's/:.*//' | sort -u)
+
+command -v fc-list > /dev/null || fail "fc-list (fontconfig) is not installed"
+mapfile -t cjk_files < <(fc-list ':lang=zh-cn' file | sed 's/: *$//' | sort -u)
+[ ${#cjk_files[@]} -gt 0 ] || fail "no font for Simplified Chinese is installed"
+cjk_packages=$(owners "${cjk_files[@]}" | cut -d' ' -f2- | tr ' ' '\n' | sed 's/:.*//' | sort -u)
+cjk=$(grep -Fx -f <(echo "$closure") <<<"$cjk_packages" | head -n 1 || true)
+[ -n "$cjk" ] || fail "no package solar-calc depends on provides a CJK font (installed ones come from:" \
+  "$(paste -sd ' ' <<<"$cjk_packages"))"
+echo "package test: dependency closure of solar-calc: $(wc -l <<<"$closure") packages; the ${#libraries[@]}" \
+  "libraries of the program and $(basename "$plugin") come from $(wc -l <<<"$from") of them, the CJK font from $cjk"
+
 grep -qx "Name=太阳能系统计算" "$desktop" || fail "the desktop entry's Name is not 太阳能系统计算"
 grep -q "^GenericName=" "$desktop" || fail "the desktop entry has no GenericName"
 if command -v desktop-file-validate > /dev/null; then
