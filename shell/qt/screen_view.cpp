@@ -396,7 +396,7 @@ void ScreenView::syncColors(Control& c)
         // those of a light palette, whatever the system's: a dark Base would
         // show every unselected option as a black disc.
         const Control* panel = paintedContainer(c);
-        if (panel && textOn(toQColor(panel->backColor())) == QColor(Qt::black)) setLightIndicator(pal);
+        if (panel != nullptr && textOn(toQColor(panel->backColor())) == QColor(Qt::black)) setLightIndicator(pal);
     }
     if (ownFore) pal.setColor(foreRole(k), legibleOn(toQColor(c.foreColor()), backgroundOf(c)));
     else if (ownBack && paintsBack) pal.setColor(foreRole(k), textOn(toQColor(c.backColor())));
