@@ -25,7 +25,7 @@ void setUpApplication(QApplication& /*qa*/)
     QApplication::setApplicationName("solar-calc");
     // no application display name: the window system would append it to the
     // title, which already reads "太阳能系统计算 - [screen caption]"
-    QApplication::setDesktopFileName("solar-calc");
+    QApplication::setDesktopFileName("io.github.solarcalc.SolarCalc");
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128, 256}) icon.addFile(QString(":/icons/solar-calc-%1.png").arg(size));
     QApplication::setWindowIcon(icon);

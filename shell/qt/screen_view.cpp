@@ -111,6 +111,26 @@ QPalette::ColorRole foreRole(Kind k)
     }
 }
 
+// The nearest container of `c` that paints a colour of its own, if any.
+const Control* paintedContainer(const Control& c)
+{
+    for (const Control* p = c.container(); p; p = p->container())
+        if (!model::colors::isSystem(p->backColor())) return p;
+    return nullptr;
+}
+
+// The indicator colours of an option button or check box as a light palette
+// has them: a white box with a black mark, a grey one when disabled; its text
+// black (a text colour of the control's own replaces it).
+void setLightIndicator(QPalette& pal)
+{
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::WindowText, Qt::black);
+    pal.setColor(QPalette::Disabled, QPalette::Base, QColor(239, 239, 239));
+    pal.setColor(QPalette::Disabled, QPalette::Text, QColor(190, 190, 190));
+}
+
 } // namespace
 
 QColor toQColor(std::uint32_t ole)
@@ -401,6 +421,14 @@ void ScreenView::syncColors(Control& c)
     const bool paintsBack = k != Kind::OptionButton && k != Kind::CheckBox;
     QPalette pal; // the application's, with no role of its own yet
     if (ownBack) pal.setColor(backRole(k), toQColor(c.backColor()));
+    if (!paintsBack) {
+        // An option button or check box draws its indicator in Base and the
+        // mark in Text. On a light panel of the screen's own colour both are
+        // those of a light palette, whatever the system's: a dark Base would
+        // show every unselected option as a black disc.
+        const Control* panel = paintedContainer(c);
+        if (panel != nullptr && textOn(toQColor(panel->backColor())) == QColor(Qt::black)) setLightIndicator(pal);
+    }
     if (ownFore) pal.setColor(foreRole(k), legibleOn(toQColor(c.foreColor()), backgroundOf(c)));
     else if (ownBack && paintsBack) pal.setColor(foreRole(k), textOn(toQColor(c.backColor())));
     w->setPalette(pal);
@@ -412,9 +440,7 @@ QColor ScreenView::backgroundOf(const Control& c)
     const Kind k = c.kind();
     if (!model::colors::isSystem(c.backColor()) && k != Kind::OptionButton && k != Kind::CheckBox)
         return toQColor(c.backColor());
-    // the nearest container that paints a colour of its own, else the system's
-    for (const Control* p = c.container(); p; p = p->container())
-        if (!model::colors::isSystem(p->backColor())) return toQColor(p->backColor());
+    if (const Control* panel = paintedContainer(c)) return toQColor(panel->backColor());
     const QPalette system = QApplication::palette();
     return system.color(k == Kind::OptionButton || k == Kind::CheckBox ? QPalette::Window : backRole(k));
 }

@@ -17,6 +17,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -251,30 +254,67 @@ std::pair<QColor, QColor> textAndBackground(const ui::ScreenView& view, const Co
     return {p.color(QPalette::WindowText), view.palette().color(QPalette::Window)};
 }
 
-// Every shown, enabled text of every screen reads: 4.5:1 against what it is
-// painted on, 3:1 for a text colour the screen gives (red warnings, as
+bool light(const QColor& c) { return ui::textOn(c) == QColor(Qt::black); }
+
+// Every shown, enabled text of the shown screen reads: 4.5:1 against what it
+// is painted on, 3:1 for a text colour the screen gives (red warnings, as
 // designed on the light window); fields, buttons and labels of a colour of
-// their own show that colour.
-void expectEverythingLegibleAndColoured(Harness& t, const char* when)
+// their own show that colour; the box of an option button or check box is as
+// light or dark as the panel it sits on, and its mark reads in it.
+void expectScreenLegibleAndColoured(const ui::ScreenView& view, const std::string& when)
 {
-    for (const Shown& s : kScreens) {
-        ui::ScreenView* view = t.show(s);
-        for (const Control* c : view->screen().controls()) {
-            if (!c->shown() || !c->effectivelyEnabled() || c->kind() == Kind::PictureBox || c->kind() == Kind::Document)
-                continue;
-            if (c->kind() == Kind::Label && c->text().find_first_not_of(' ') == std::string::npos) continue;
-            const auto [text, back] = textAndBackground(*view, *c);
-            EXPECT_GE(ui::contrastRatio(text, back), colors::isSystem(c->foreColor()) ? 4.5 : 3.0)
-                << when << ": " << s.screen << "." << c->address() << " " << text.name().toStdString() << " on "
-                << back.name().toStdString();
-            // fields and buttons keep the colours the screen gives them
-            const bool own = !colors::isSystem(c->backColor());
-            if (own && (c->kind() == Kind::TextBox || c->kind() == Kind::ComboBox || c->kind() == Kind::CommandButton ||
-                        c->kind() == Kind::Label)) {
-                EXPECT_EQ(back, ui::toQColor(c->backColor())) << when << ": " << s.screen << "." << c->address();
-            }
+    const std::string& name = view.screen().name();
+    for (const Control* c : view.screen().controls()) {
+        if (!c->shown() || !c->effectivelyEnabled() || c->kind() == Kind::PictureBox || c->kind() == Kind::Document)
+            continue;
+        if (c->kind() == Kind::Label && c->text().find_first_not_of(' ') == std::string::npos) continue;
+        const auto [text, back] = textAndBackground(view, *c);
+        EXPECT_GE(ui::contrastRatio(text, back), colors::isSystem(c->foreColor()) ? 4.5 : 3.0)
+            << when << ": " << name << "." << c->address() << " " << text.name().toStdString() << " on "
+            << back.name().toStdString();
+        // fields and buttons keep the colours the screen gives them
+        const bool own = !colors::isSystem(c->backColor());
+        if (own && (c->kind() == Kind::TextBox || c->kind() == Kind::ComboBox || c->kind() == Kind::CommandButton ||
+                    c->kind() == Kind::Label)) {
+            EXPECT_EQ(back, ui::toQColor(c->backColor())) << when << ": " << name << "." << c->address();
+        }
+        if (c->kind() == Kind::OptionButton || c->kind() == Kind::CheckBox) {
+            const QPalette& p = view.widgetFor(*c)->palette();
+            const QColor box = p.color(QPalette::Base);
+            EXPECT_EQ(light(box), light(back)) << when << ": " << name << "." << c->address() << " box "
+                                               << box.name().toStdString() << " on " << back.name().toStdString();
+            EXPECT_GE(ui::contrastRatio(p.color(QPalette::Text), box), 4.5)
+                << when << ": " << name << "." << c->address() << " mark in its box";
         }
     }
+}
+
+// Every screen as it opens, and the design screen's residential panel.
+void expectEverythingLegibleAndColoured(Harness& t, const char* when)
+{
+    for (const Shown& s : kScreens) expectScreenLegibleAndColoured(*t.show(s), when);
+    ui::ScreenView* design = t.show(kScreens[0]);
+    t.program->app.click(t.control("Form1", "Command2"));
+    QApplication::processEvents();
+    ASSERT_TRUE(t.control("Form1", "Check1", 0).shown());
+    expectScreenLegibleAndColoured(*design, std::string(when) + ", residential panel");
+    t.program->app.click(t.control("Form1", "Command1"));
+    QApplication::processEvents();
+}
+
+// The colour at the centre of the box of an option button or check box, as
+// the style paints it (#rrggbb).
+std::string indicatorCentre(QWidget* w)
+{
+    QStyleOptionButton option;
+    option.initFrom(w);
+    const bool radio = qobject_cast<QRadioButton*>(w) != nullptr;
+    const QRect box =
+        w->style()->subElementRect(radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator, &option, w);
+    const QImage image = w->grab().toImage();
+    const qreal ratio = image.devicePixelRatio();
+    const QPoint centre(static_cast<int>(box.center().x() * ratio), static_cast<int>(box.center().y() * ratio));
+    return image.pixelColor(centre).name().toStdString();
 }
 
 TEST_F(Desktop, UnderADarkPaletteFieldsKeepTheirColoursAndEveryTextIsLegible)
@@ -298,6 +338,18 @@ TEST_F(Desktop, UnderADarkPaletteFieldsKeepTheirColoursAndEveryTextIsLegible)
     EXPECT_GE(ui::contrastRatio(red, ui::darkPalette().color(QPalette::Window)), 4.5);
     EXPECT_EQ(red.hslHue(), 0);
     EXPECT_GT(red.redF(), red.greenF() + 0.3);
+    // on the white panels an unselected option and an unticked box are drawn
+    // white, as under the light palette, not as black discs and squares
+    show(kScreens[0]);
+    const std::string white = "#ffffff";
+    EXPECT_EQ(indicatorCentre(view->widgetFor(control("Form1", "Option1", 1))), white);
+    EXPECT_EQ(indicatorCentre(view->widgetFor(control("Form1", "Option3", 0))), white);
+    program->app.click(control("Form1", "Command2"));
+    QApplication::processEvents();
+    EXPECT_EQ(indicatorCentre(view->widgetFor(control("Form1", "Option4", 1))), white);
+    EXPECT_EQ(indicatorCentre(view->widgetFor(control("Form1", "Check1", 1))), white);
+    program->app.click(control("Form1", "Command1"));
+    QApplication::processEvents();
 
     QApplication::setPalette(guard.before);
     QApplication::processEvents();
