@@ -195,9 +195,7 @@ void declarePoolReport(Declaration& d)
                  Declaration::both(assisted, noArea))
         .note("N 取未截取的台数", assisted)
         .note("截取两位小数");
-    // the boiler-assisted check with an installed area writes no pump flow
     check.field("Text9(11)", "Label9(25)", "Label9(29)")
-        .when(Declaration::negate(Declaration::both(assisted, withArea)))
         .formula("Q2 = 0.2·qc", "0.2×{Text7(2)}", Declaration::negate(Declaration::both(pumps, noArea)))
         .formula("Q2 = 0（未安装太阳能）", "", Declaration::both(pumps, noArea));
 }
