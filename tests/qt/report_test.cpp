@@ -227,6 +227,45 @@ TEST_F(ReportWindow, PrintingLaysOutTheSamePagesOnThePrinterChosen)
     EXPECT_FALSE(QFile::exists(out));
 }
 
+// The keystroke itself, typed while a field of the screen has the focus:
+// Ctrl+P goes through the print dialog to the printer; on a screen without
+// a report it does nothing.
+TEST_F(ReportWindow, CtrlPInAFieldPrintsTheReportOfTheShownScreen)
+{
+    calculateCentralized();
+    const QString out = dir.filePath("ctrl-p.pdf");
+    int asked = 0;
+    report->choosePrinter = [&](QPrinter& printer) {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out);
+        return true;
+    };
+    ui::ScreenView* view = program->window->viewOf(screen("Form1"));
+    ASSERT_NE(view, nullptr);
+    QWidget* field = view->widgetFor(control("Form1", "Text13", 0));
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(program->window->statusBar()->currentMessage().contains("计算书已送打印"));
+    const QString text = pdfText(out).remove(' ');
+    EXPECT_TRUE(text.contains("太阳能系统计算计算书"));
+    EXPECT_TRUE(text.contains("第2页/共2页"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(field)->text(), QString("100")) << "the keystroke typed nothing";
+
+    // a reference table has no report: the keystroke prints nothing
+    menu("E11", 0);
+    ASSERT_FALSE(report->printAction()->isEnabled());
+    QFile::remove(out);
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : program->window.get();
+    QTest::keyClick(focus, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 TEST_F(ReportWindow, CopyingPutsTheReportOnTheClipboardAsHtmlAndText)
 {
     menu("C11", 0);
