@@ -357,7 +357,7 @@ TEST_F(ReportWindow, EachPageOfThePdfHoldsOnlyTheTextShownOnIt)
         SCOPED_TRACE(c.file);
         c.calculate();
         const QString path = dir.filePath(c.file);
-        report->choosePdfFile = [&](const QString&) { return path; };
+        report->choosePdfFile = [&](const QString&) { return QString(path); };
         ASSERT_TRUE(report->exportPdf());
         const auto match = QRegularExpression("（(\\d+) 页）").match(program->window->statusBar()->currentMessage());
         ASSERT_TRUE(match.hasMatch());
