@@ -38,7 +38,7 @@ void declareCollectorHydraulicsReport(Declaration& d)
         .note("截取两位小数");
     field.field("Text7(7)", "Label1(7)", "Label1(15)")
         .formula("i2 = ΣI + i1", "{sum Text6} + {Text7(4)}")
-        .note("ΣI 为管段表各管段阻力之和（按所示值），截取两位小数");
+        .note("ΣI 为管段表各管段阻力之和（按所示值），以单精度累加；i2 截取两位小数，故可能比按所示值手算之和小 0.01");
     field.field("Text7(8)", "Label1(7)", "Label1(17)").formula("i2 = i2(kPa) / 10", "{Text7(7)} / 10");
     field.table("管段计算表", 0, Form2::kSegments - 1)
         .column("行(0)", "Text1")
@@ -48,8 +48,10 @@ void declareCollectorHydraulicsReport(Declaration& d)
         .column("行(4)", "Text5")
         .column("行(7)", "Text6")
         .note("管段流量 q3 = 行号×2×0.02×n列（L/s），第 r 管段汇集 r 行集热器")
-        .note("所需内径 d = √(4·q3 / (π·v))，v = 1.5 m/s；取管径表中内径不小于 d 的最小规格 dj")
-        .note("管段阻力 I = i·L，i = 105·Ch^−1.85·dj^−4.87·q3^1.85（kPa/m，dj、q3 以 m、m³/s 计），截取两位小数");
+        .note("所需内径 d = √(4·q3 / (π·v))（q3 换算为 m³/s，d 以 mm 计），v = 1.5 m/s；"
+              "d 先四舍五入为整毫米（恰为 .5 时取偶数），再取管径表中内径不小于 d 的最小规格 dj")
+        .note("管段阻力 I = i·L/1000（L 以 mm 计），i = 105·Ch^−1.85·dj^−4.87·q3^1.85（kPa/m，dj、q3 以 m、m³/s 计），"
+              "截取两位小数");
     field.warning("Label4").warning("Label5");
 
     auto& main = d.part("主管道水力计算", "Command3").clearedBy({"Command4"}).reads({"管材"});
@@ -58,7 +60,7 @@ void declareCollectorHydraulicsReport(Declaration& d)
     main.field("Text9(2)", "Label3(4)", "Label3(11)")
         .formula("d = √(4·Q / (π×1.5))", "√(4×{Text9(0)}×0.001 / 4.71225)")
         .formula("dj", "{pick Text31=Text9(2)->Text30} mm")
-        .note("流速 1.5 m/s，d 以 m 计；取管径表中内径不小于 d 的最小规格");
+        .note("流速 1.5 m/s，Q 以 m³/s、d 以 m 计；取管径表中内径不小于 d 的最小规格");
     main.field("Text9(3)", "Label3(7)", "Label3(12)")
         .formula("i = 105·Ch^−1.85·dj^−4.87·Q^1.85",
                  "105×{Ch}^−1.85×({pick Text31=Text9(2)->Text30}×0.001)^−4.87×({Text9(0)}×0.001)^1.85")

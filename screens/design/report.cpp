@@ -12,7 +12,7 @@ using model::report::LineDecl;
 
 namespace {
 
-constexpr const char* kSpecificHeat = "C = 4.1868 kJ/(kg·℃)，ρ = 1 kg/L";
+constexpr const char* kSpecificHeat = "C = 4.1868 kJ/(kg·℃)，ρ = 1 kg/L，JT 以 MJ/m² 计（×1000 化为 kJ/m²）";
 
 // Irradiance, inlet temperature, normalized temperature difference and
 // annual efficiency of the collector: the first results of both designs.
@@ -36,7 +36,7 @@ void operatingPoint(model::report::Part& p)
 // solar fraction and pipe loss of `f` and `ηL`.
 LineDecl& directArea(LineDecl& l, const char* Qrd, const char* f, const char* ηL)
 {
-    return l.formula("Ac = Qrd·C·ρ·(tend − tL)·f / (JT·η·(1 − ηL))",
+    return l.formula("Ac = Qrd·C·ρ·(tend − tL)·f / (JT·1000·η·(1 − ηL))",
                      std::string("{") + Qrd + "}×4.1868×1×({Text2} − {Text1})×{" + f +
                          "} / ({Text5}×1000×{Text11}%×(1 − {" + ηL + "}))");
 }
@@ -52,7 +52,7 @@ void exchanger(LineDecl& l, const char* Qrd, const char* f, const model::report:
 // The daily volume the collector area `area` heats.
 LineDecl& tankVolume(LineDecl& l, const char* area, const char* f, const char* ηL)
 {
-    return l.formula("V = AcA·JT·η·(1 − ηL) / (C·ρ·(tend − tL)·f)",
+    return l.formula("V = AcA·JT·1000·η·(1 − ηL) / (C·ρ·(tend − tL)·f)",
                      std::string("{") + area + "}×{Text5}×1000×{Text11}%×(1 − {" + ηL +
                          "}) / (4.1868×1×({Text2} − {Text1})×{" + f + "})");
 }

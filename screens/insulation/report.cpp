@@ -33,7 +33,7 @@ void declareInsulationReport(Declaration& d)
         .column("Text4(2)", "Text8")
         .column("Text4(3)", "Text9")
         .note("ΣNg = 管段编号 × 层当量数Ng；q = 0.2·α·√ΣNg（L/s，截取两位小数）")
-        .note("所需内径 d = √(4q / (π·v))，v = 1.5 m/s；取内径不小于 d 的最小管径");
+        .note("所需内径 d = √(4q / (π·v))（q 换算为 m³/s，d 以 mm 计），v = 1.5 m/s；取内径不小于 d 的最小管径");
     takeOff.table("横管计算结果", 0, 11)
         .column("Text5(0)", "Text10")
         .inputColumn("Text5(1)", "Text11")
@@ -52,10 +52,11 @@ void declareInsulationReport(Declaration& d)
         .column("Text24(7)", "Text22")
         .column("Text24(8)", "Text23")
         .dropBlankRows()
-        .note("数量 Q = Σh（一根立管各管段） + 2·Σl（横管供、回水各计一次），m")
-        .note("保温数量 V = π·(D + δ)·δ·Q，截取至 0.001 m³（D 为管道外径，δ 为保温厚度，mm）")
+        .note("数量 Q = Σh/1000 + Σl/1000（m，h、l 以 mm 计）：Σh 为一根立管中该管径各管段的层高，"
+              "Σl 为横管中该管径的供水、回水管段长度（供、回水各计一次）")
+        .note("保温数量 V = π·(D + δ)·δ·Q/10⁶（m³；D 为管道外径、δ 为保温厚度，以 mm 计，Q 以 m 计），截取至 0.001 m³")
         .note("外包数量：UPVC管 = Q（m）；玻璃布 = P·Q（m²）；不锈钢板 = P·Q×78.5×0.002（kg）；"
-              "铝板 = P·Q×26.9×0.0015（kg）；P = π·D + 0.04（m）；截取两位小数")
+              "铝板 = P·Q×26.9×0.0015（kg）；P = π·D/1000 + 0.04（m，D 以 mm 计）；截取两位小数")
         .note("未用到的管径不列出");
     takeOff.warning("Label7").warning("Label9");
 }

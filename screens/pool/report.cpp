@@ -95,8 +95,8 @@ void declarePoolReport(Declaration& d)
         .formula("Vf = V·p / 100", "{Text7(0)}×{Text4(1)} / 100")
         .note("p 为补充冷水百分数；按未取整的 V 计算，取整");
     loads.field("Text7(4)", "Label7(8)", "Label7(19)")
-        .formula("ΔT = (Qs + Qt + Qf) / (0.2·qc·C·ρ)", "{Text7(8)}×3600 / (0.2×{Text7(2)}×4186.8)")
-        .note("按未取整的热量与流量计算，截取两位小数");
+        .formula("ΔT = (Qs + Qt + Qf)·3600 / (0.2·qc·C·ρ)", "{Text7(8)}×3600 / (0.2×{Text7(2)}×4186.8)")
+        .note("热量以 kW 计，×3600 化为 kJ/h；C·ρ = 4186.8 kJ/(m³·℃)；按未取整的热量与流量计算，截取两位小数");
     loads.field("Text7(5)", "Label7(9)", "Label7(14)")
         .formula("Qs = γ·C·(0.0174·υ + 0.0229)·(Pb − Pq)·S / 3600",
                  "{Text2(0)}×4.1868×(0.0174×{Combo5} + 0.0229)×({Text2(1)} − {Text3})×{Text7(1)} / 3600")
@@ -195,9 +195,7 @@ void declarePoolReport(Declaration& d)
                  Declaration::both(assisted, noArea))
         .note("N 取未截取的台数", assisted)
         .note("截取两位小数");
-    // the boiler-assisted check with an installed area writes no pump flow
     check.field("Text9(11)", "Label9(25)", "Label9(29)")
-        .when(Declaration::negate(Declaration::both(assisted, withArea)))
         .formula("Q2 = 0.2·qc", "0.2×{Text7(2)}", Declaration::negate(Declaration::both(pumps, noArea)))
         .formula("Q2 = 0（未安装太阳能）", "", Declaration::both(pumps, noArea));
 }

@@ -14,10 +14,11 @@ namespace {
 void sizingNotes(model::report::TableDecl& t, const char* length, const char* loss, const char* volume)
 {
     t.note("设计秒流量 q = 0.2·α·√Ng（l/s，GB 50015-2003）")
-        .note("所需内径 d = √(4q / (π·v))，v = 1.5 m/s；取管径表中内径不小于 d 的最小管径 dj")
-        .note(
-            "流速 v = 4q / (π·dj²)；单位长度沿程损失 i = 105·Ch^−1.85·dj^−4.87·q^1.85（kPa/m，dj 以 m、q 以 m³/s 计）")
-        .note(std::string("管段沿程损失 = ") + loss + "（m水柱，" + length + "）；管道容量 V = " + volume)
+        .note("所需内径 d = √(4q / (π·v))（q 换算为 m³/s，d 以 mm 计），v = 1.5 m/s；"
+              "取管径表中内径不小于 d 的最小管径 dj")
+        .note("流速 v = 4q / (π·dj²)，单位长度沿程损失 i = 105·Ch^−1.85·dj^−4.87·q^1.85（kPa/m）；"
+              "两式中 dj 以 m、q 以 m³/s 计")
+        .note(std::string("管段沿程损失 = ") + loss + "（m水柱）；管道容量 V = " + volume + "（l）；" + length)
         .note("各值均截取两位小数");
 }
 
@@ -61,7 +62,7 @@ void declareSupplyNetworkReport(Declaration& d)
                            .column("Text7(7)", "Text17")
                            .column("Text7(8)", "Text18");
     riserTable.note("ΣNg = 管段编号 × 层当量数");
-    sizingNotes(riserTable, "h 以 m 计", "i·h / 10", "π·dj²·h / 4 × 10⁻³（l）");
+    sizingNotes(riserTable, "h 以 m、dj 以 mm 计", "i·h / 10", "π·dj²·h / 4 × 10⁻³");
     riser.warning("Label17");
 
     auto& horizontal = d.part("横管水力计算", "Command2").reads({"建筑物类别", "管材", "立管参数", "横管参数"});
@@ -76,7 +77,7 @@ void declareSupplyNetworkReport(Declaration& d)
                           .column("Text8(7)", "Text27")
                           .column("Text8(8)", "Text28");
     mainTable.note("ΣNg = 管段编号 × 层当量数 × 层数（第 n 管段汇集 n 根立管）");
-    sizingNotes(mainTable, "l 以 mm 计", "i·l / 10⁴", "π·dj²·l / 4 × 10⁻⁶（l）");
+    sizingNotes(mainTable, "l、dj 以 mm 计", "i·l / 10⁴", "π·dj²·l / 4 × 10⁻⁶");
     horizontal.warning("Label18");
 
     auto& pump = d.part("循环水泵选型", "Command3").uses({"Command1", "Command2"}).reads({"横管参数", "水泵参数"});

@@ -196,15 +196,21 @@ int paintReport(const model::report::Document& report, QPagedPaintDevice& device
     for (int i = 0; i < count; ++i) {
         if (i > 0 && !device.newPage()) return i;
         const ReportPage& page = pages[static_cast<std::size_t>(i)];
-        // a row's rules lie on its edges: take a hair more than the stretch
+        // a row's rules lie on its edges: the painter's clip takes a hair
+        // more than the stretch. The layout, though, is given the stretch
+        // less a hair at either end: it draws every block its clip touches,
+        // and the block just above or below the stretch ends or starts on
+        // its edge; painted outside the clip, its text would still be
+        // written into the PDF, out of view.
         const qreal hair = device.logicalDpiY() / 150.0;
         auto draw = [&](qreal top, qreal bottom, qreal above, qreal below, qreal at) {
+            if (bottom - top <= 2 * hair) return; // holds nothing (and an empty clip would draw everything)
             const QRectF area(-hair, top - above, body.width() + 2 * hair, bottom - top + above + below);
             p.save();
             p.translate(0, at - top);
             p.setClipRect(area);
             QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = area;
+            context.clip = QRectF(area.left(), top + hair, area.width(), bottom - top - 2 * hair);
             doc.documentLayout()->draw(&p, context);
             p.restore();
         };

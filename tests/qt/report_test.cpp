@@ -24,6 +24,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -34,6 +35,8 @@
 #include <QToolBar>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace model;
 
@@ -80,6 +83,22 @@ struct ReportWindow : ::testing::Test {
         return QString::fromUtf8(p.readAllStandardOutput());
     }
     static QStringList filesIn(const QString& path) { return QDir(path).entryList(QDir::Files | QDir::NoDotAndDotDot); }
+    // The lines of text on page `n` of a PDF, in reading order, without the
+    // page's foot (the title and 第 n 页 / 共 m 页).
+    static QStringList pageLines(const QString& pdf, int n)
+    {
+        QProcess p;
+        p.start("pdftotext", {"-f", QString::number(n), "-l", QString::number(n), pdf, "-"});
+        if (!p.waitForFinished(20000)) return {};
+        QStringList lines;
+        for (const QString& l : QString::fromUtf8(p.readAllStandardOutput()).split('\n')) {
+            const QString t = QString(l).remove('\f').trimmed();
+            if (!t.isEmpty()) lines << t;
+        }
+        if (!lines.isEmpty() && QString(lines.back()).remove(' ').startsWith("第")) lines.removeLast(); // page number
+        if (!lines.isEmpty()) lines.removeLast();                                                       // title
+        return lines;
+    }
 };
 
 TEST_F(ReportWindow, TheToolbarOffersTheReportOfCalculationScreensOnly)
@@ -208,6 +227,45 @@ TEST_F(ReportWindow, PrintingLaysOutTheSamePagesOnThePrinterChosen)
     EXPECT_FALSE(QFile::exists(out));
 }
 
+// The keystroke itself, typed while a field of the screen has the focus:
+// Ctrl+P goes through the print dialog to the printer; on a screen without
+// a report it does nothing.
+TEST_F(ReportWindow, CtrlPInAFieldPrintsTheReportOfTheShownScreen)
+{
+    calculateCentralized();
+    const QString out = dir.filePath("ctrl-p.pdf");
+    int asked = 0;
+    report->choosePrinter = [&](QPrinter& printer) {
+        ++asked;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(out);
+        return true;
+    };
+    ui::ScreenView* view = program->window->viewOf(screen("Form1"));
+    ASSERT_NE(view, nullptr);
+    QWidget* field = view->widgetFor(control("Form1", "Text13", 0));
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(program->window->statusBar()->currentMessage().contains("计算书已送打印"));
+    const QString text = pdfText(out).remove(' ');
+    EXPECT_TRUE(text.contains("太阳能系统计算计算书"));
+    EXPECT_TRUE(text.contains("第2页/共2页"));
+    EXPECT_EQ(qobject_cast<QLineEdit*>(field)->text(), QString("100")) << "the keystroke typed nothing";
+
+    // a reference table has no report: the keystroke prints nothing
+    menu("E11", 0);
+    ASSERT_FALSE(report->printAction()->isEnabled());
+    QFile::remove(out);
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : program->window.get();
+    QTest::keyClick(focus, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 TEST_F(ReportWindow, CopyingPutsTheReportOnTheClipboardAsHtmlAndText)
 {
     menu("C11", 0);
@@ -263,6 +321,77 @@ TEST_F(ReportWindow, PagesAreCutBetweenRowsAndTablesGoOnWithTheirHeader)
     }
     const int painted = ui::paintReport(*doc, writer);
     EXPECT_GE(painted, 2);
+}
+
+// Each page of the PDF holds only the text shown on it: nothing of the block
+// just above or below its stretch of the report, written there out of view,
+// which a reader of the PDF's text (search, copy, pdftotext) would find twice.
+TEST_F(ReportWindow, EachPageOfThePdfHoldsOnlyTheTextShownOnIt)
+{
+    struct Case {
+        const char* file;
+        const char* screen;
+        std::function<void()> calculate;
+    };
+    const Case cases[] = {
+        {"design.pdf", "Form1", [&] { calculateCentralized(); }},
+        {"supply_network.pdf", "Form3",
+         [&] {
+             menu("C11", 0);
+             program->app.type(control("Form3", "Text5"), "3");
+             program->app.click(control("Form3", "Command1"));
+             program->app.click(control("Form3", "Command2"));
+             program->app.type(control("Form3", "Text9"), "0.005");
+             program->app.click(control("Form3", "Command3"));
+         }},
+        // tables running on over pages with their header repeated
+        {"insulation.pdf", "Form4",
+         [&] {
+             menu("C11", 1);
+             program->app.pick(control("Form4", "Combo3"), 10);
+             program->app.pick(control("Form4", "Combo4"), 11);
+             program->app.click(control("Form4", "Command1"));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        c.calculate();
+        const QString path = dir.filePath(c.file);
+        report->choosePdfFile = [&](const QString&) { return QString(path); };
+        ASSERT_TRUE(report->exportPdf());
+        const auto match = QRegularExpression("（(\\d+) 页）").match(program->window->statusBar()->currentMessage());
+        ASSERT_TRUE(match.hasMatch());
+        const int count = match.captured(1).toInt();
+        ASSERT_GE(count, 2);
+        std::vector<QStringList> pages;
+        for (int n = 1; n <= count; ++n) {
+            pages.push_back(pageLines(path, n));
+            ASSERT_FALSE(pages.back().isEmpty()) << "page " << n;
+        }
+        // no page begins with the lines its predecessor ends with
+        for (std::size_t n = 1; n < pages.size(); ++n) {
+            const QStringList& before = pages[n - 1];
+            const QStringList& page = pages[n];
+            for (qsizetype m = 1; m <= std::min<qsizetype>({5, before.size(), page.size()}); ++m)
+                EXPECT_NE(before.mid(before.size() - m).join(" | ").toStdString(),
+                          page.mid(0, m).join(" | ").toStdString())
+                    << "page " << n + 1 << " begins with the last " << m << " line(s) of page " << n;
+        }
+        // and each heading of the report is in the PDF once
+        const auto doc = shell::calculationReport(screen(c.screen));
+        ASSERT_TRUE(doc);
+        int headings = 0;
+        for (const auto& b : doc->blocks) {
+            if (b.kind != model::report::Block::Kind::Heading && b.kind != model::report::Block::Kind::SubHeading)
+                continue;
+            ++headings;
+            const QString heading = QString::fromStdString(b.text);
+            qsizetype found = 0;
+            for (const QStringList& page : pages) found += page.count(heading);
+            EXPECT_EQ(found, 1) << b.text;
+        }
+        EXPECT_GE(headings, 3);
+    }
 }
 
 TEST_F(ReportWindow, CtrlCInAResultTableCopiesItsCellsForASpreadsheet)
