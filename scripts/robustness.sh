@@ -4,15 +4,16 @@
 # runtime libraries, and strace). docs/robustness.md says what they check.
 #
 #  1. The sanitizer build, build-asan/ (-DSOLAR_SANITIZE=ON: AddressSanitizer,
-#     UndefinedBehaviorSanitizer and, at exit, LeakSanitizer; without Qt):
-#     its unit tests, scenarios and random use (ctest, seeds 1-20), then
-#     random use from seeds 21-40, 1000 actions each. Any report fails.
+#     UndefinedBehaviorSanitizer and, at exit, LeakSanitizer; with Qt): its
+#     ctest (unit tests, scenarios, random use from seeds 1-20, the corpus
+#     replays, the Qt front-end tests and the walk through the real window),
+#     then random use from seeds 21-40, 1000 actions each. Any report fails.
 #  2. The fuzz targets of tests/fuzz, built with clang in build-fuzz/
 #     (-DSOLAR_FUZZ=ON), each run for 30 s (SOLAR_FUZZ_SECONDS) from a copy of
 #     its committed corpus in a temporary directory. Any finding fails; its
 #     input is kept in build-fuzz/findings/.
 # The test that the program writes no file and opens no internet socket
-# (tests/robustness, under strace) needs Qt: it runs in build/'s ctest.
+# (tests/robustness, under strace) runs in both builds' ctest.
 #
 # Usage: scripts/robustness.sh [--sanitize-only | --fuzz-only]
 set -euo pipefail
@@ -27,7 +28,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 if [ "$what" != --fuzz-only ]; then
   echo "== sanitizer build (build-asan)"
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLAR_SANITIZE=ON -DSOLAR_BUILD_QT=OFF >/dev/null
+  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSOLAR_SANITIZE=ON -DSOLAR_BUILD_QT=ON >/dev/null
   cmake --build build-asan -j"$jobs"
   ctest --test-dir build-asan --output-on-failure -j"$jobs"
   build-asan/tools/randomuse/random-use --seeds 21-40 --steps 1000

@@ -4,18 +4,27 @@
 // and shown as the program's main() does; then every menu item is triggered
 // from its QAction, and on each screen it shows the inputs of a worked
 // example are typed or picked and every command button it shows is pressed,
-// in reading order; last, 退出 ends the event loop. Exit status 1 when a menu
-// item has no action, a widget is missing, or a worked calculation fails.
+// in reading order. On a screen with a calculation report the toolbar copies
+// the report and exports it as a PDF into a temporary directory, as a user
+// who picks that place in the save dialog; printing is left out (it needs a
+// printer). Last, 退出 ends the event loop. Exit status 1 when a menu item
+// has no action, a widget is missing, a worked calculation fails or the
+// export writes no PDF.
 #include "shell/mdiform1.h"
 #include "shell/qt/application.h"
 #include "shell/qt/main_window.h"
+#include "shell/qt/report_actions.h"
 #include "shell/qt/screen_view.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -56,7 +65,13 @@ constexpr Input kInputs[] = {
 
 class Walk {
 public:
-    explicit Walk(ui::Program& p) : p_(p), main_(p.app.screen<shell::MDIForm1>("MDIForm1")) {}
+    explicit Walk(ui::Program& p) : p_(p), main_(p.app.screen<shell::MDIForm1>("MDIForm1"))
+    {
+        // the save dialog's answer: the suggested name in the temporary directory
+        p_.window->reportActions()->choosePdfFile = [this](const QString& suggested) {
+            return pdfDir_.filePath(QFileInfo(suggested).fileName());
+        };
+    }
 
     int failures = 0;
 
@@ -74,6 +89,7 @@ public:
             if (!shown) continue;
             std::printf("%s -> %s\n", item->text().c_str(), shown->name().c_str());
             useScreen(*shown);
+            useReport(*shown);
         }
         if (!exit) fail("no menu item 退出");
         else trigger(*exit);
@@ -177,8 +193,25 @@ private:
         }
     }
 
+    void useReport(Screen& s)
+    {
+        ui::ReportActions* report = p_.window->reportActions();
+        if (!report->copyAction()->isEnabled()) return;
+        report->copyAction()->trigger();
+        const QDir dir(pdfDir_.path());
+        const auto before = dir.entryList(QDir::Files).size();
+        report->pdfAction()->trigger();
+        QApplication::processEvents();
+        const QStringList pdfs = dir.entryList(QDir::Files);
+        std::printf("  report of %s copied, exported: %s\n", s.name().c_str(),
+                    pdfs.size() > before ? "a PDF in the temporary directory" : "nothing");
+        if (pdfs.size() <= before) fail("the report of " + s.name() + " was not exported");
+        for (const QString& f : pdfs) QFile::remove(dir.filePath(f));
+    }
+
     ui::Program& p_;
     shell::MDIForm1& main_;
+    QTemporaryDir pdfDir_; // under the system's temporary directory
 };
 
 } // namespace
