@@ -7,6 +7,7 @@
 // CCur, Int, cut and the stores give a value or their overflow failure.
 #include "model/values.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -51,12 +52,11 @@ double rounded(double x, int digits)
     return std::strtod(buf, nullptr);
 }
 
+// Anything but digits, a point, signs and the exponent marker.
 bool garbage(const std::string& s)
 {
-    if (s.empty()) return true;
-    for (char c : s)
-        if (!(std::strchr("0123456789.-+E", c))) return true;
-    return false;
+    constexpr std::string_view allowed = "0123456789.-+E";
+    return s.empty() || std::ranges::any_of(s, [&](char c) { return allowed.find(c) == std::string_view::npos; });
 }
 
 void writeAndReadBack(double d)
