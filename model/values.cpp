@@ -170,6 +170,21 @@ std::string toStr(std::string s)
 constexpr std::int64_t kCurrencyMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kCurrencyMin = std::numeric_limits<std::int64_t>::min();
 
+// The smallest magnitudes that no longer round to a finite single or double
+// when stored: halfway between the largest finite value and the next power
+// of two, where the tie goes to the even neighbour, up. Stores compare with
+// these before converting, so no out-of-range value is ever converted.
+constexpr ext kSingleOverflow = 0x1.ffffffp127L;
+constexpr ext kDoubleOverflow = 0x1.fffffffffffff8p1023L;
+static_assert(std::numeric_limits<ext>::digits == 64, "extended precision is the x87 80-bit type");
+
+float toSingle(ext x)
+{
+    if (std::isnan(x)) throw CalcError(FailureKind::FloatOverflow, "not a number");
+    if (std::fabs(x) >= kSingleOverflow) throw CalcError(FailureKind::FloatOverflow, "beyond single precision");
+    return static_cast<float>(x);
+}
+
 } // namespace
 
 std::string_view failureText(FailureKind kind)
@@ -262,13 +277,7 @@ double CDbl(std::string_view text)
     return toDouble(scan.canonical);
 }
 
-float CSng(std::string_view text)
-{
-    const double d = CDbl(text);
-    const float f = static_cast<float>(d);
-    if (std::isinf(f)) throw CalcError(FailureKind::FloatOverflow, "beyond single precision");
-    return f;
-}
+float CSng(std::string_view text) { return toSingle(CDbl(text)); }
 
 // --- conversions --------------------------------------------------------
 
@@ -319,20 +328,13 @@ std::string Str(float x) { return toStr(CStr(x)); }
 
 // --- storing and arithmetic ---------------------------------------------
 
-float sng(ext x)
-{
-    if (std::isnan(x)) throw CalcError(FailureKind::FloatOverflow, "not a number");
-    const float f = static_cast<float>(x);
-    if (std::isinf(f)) throw CalcError(FailureKind::FloatOverflow, "beyond single precision");
-    return f;
-}
+float sng(ext x) { return toSingle(x); }
 
 double dbl(ext x)
 {
     if (std::isnan(x)) throw CalcError(FailureKind::FloatOverflow, "not a number");
-    const double d = static_cast<double>(x);
-    if (std::isinf(d)) throw CalcError(FailureKind::FloatOverflow, "beyond double precision");
-    return d;
+    if (std::fabs(x) >= kDoubleOverflow) throw CalcError(FailureKind::FloatOverflow, "beyond double precision");
+    return static_cast<double>(x);
 }
 
 std::int16_t i16(long long n)

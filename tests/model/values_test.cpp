@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cfloat>
+#include <climits>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 using namespace model;
@@ -208,6 +211,63 @@ TEST(Currency, RangeAndArithmetic)
     EXPECT_EQ(CCur(922337203685477.0L).scaled(), 9223372036854770000LL);
     expectFailure(FailureKind::CurrencyOverflow, "currency sum", [] { CCur(9e14L) + CCur(9e14L); });
     expectFailure(FailureKind::CurrencyOverflow, "currency product", [] { CCur(9e14L) * CCur(10.0L); });
+}
+
+// Every conversion of a floating value into a narrower type checks the range
+// first: NaN, infinities and values beyond the target are the target's
+// overflow, never a converted value.
+TEST(OutOfRange, IntegerAndCurrencyConversionsFailBeforeConverting)
+{
+    const ext nan = std::numeric_limits<ext>::quiet_NaN();
+    const ext inf = std::numeric_limits<ext>::infinity();
+    for (const ext x : {nan, inf, -inf, 1e10L, -1e10L, Int(1e300L), Int(-1e300L), 1e4000L, 65535.0L})
+        expectFailure(FailureKind::IntegerOverflow, "CInt", [&] { CInt(x); });
+    for (const ext x : {nan, inf, -inf, 1e300L, -1e300L, 1e4000L, 1e15L})
+        expectFailure(FailureKind::CurrencyOverflow, "CCur", [&] { CCur(x); });
+    expectFailure(FailureKind::IntegerOverflow, "CInt(Val(1e300))", [] { CInt(Int(Val("1e300"))); });
+    expectFailure(FailureKind::CurrencyOverflow, "CCur(-922337203685478)", [] { CCur(-922337203685478.0L); });
+    EXPECT_EQ(CCur(-922337203685477.0L).scaled(), -9223372036854770000LL);
+    // the ends of the currency range, where the magnitude of the smallest value has no positive counterpart
+    const Currency max = Currency::fromScaled(INT64_MAX);
+    const Currency min = Currency::fromScaled(INT64_MIN);
+    expectFailure(FailureKind::CurrencyOverflow, "max + 0.0001", [&] { max + Currency::fromScaled(1); });
+    expectFailure(FailureKind::CurrencyOverflow, "min - 0.0001", [&] { min - Currency::fromScaled(1); });
+    expectFailure(FailureKind::CurrencyOverflow, "min x -1", [&] { min* CCur(-1); });
+    EXPECT_EQ(min * CCur(1), min);
+    EXPECT_EQ(max * CCur(-1), Currency::fromScaled(-INT64_MAX));
+    EXPECT_EQ(CStr(max), "922337203685477.5807");
+    // 16-bit stores of integers
+    expectFailure(FailureKind::IntegerOverflow, "i16(-32769)", [] { i16(-32769); });
+    expectFailure(FailureKind::IntegerOverflow, "i16(LLONG_MIN)", [] { i16(LLONG_MIN); });
+    EXPECT_EQ(i16(-32768), -32768);
+}
+
+TEST(OutOfRange, FloatingStoresFailWhereTheValueWouldRoundToInfinity)
+{
+    // halfway between the largest finite value and the next power of two rounds up, to infinity
+    EXPECT_EQ(sng(0x1.fffffep127L), FLT_MAX);
+    EXPECT_EQ(sng(-0x1.fffffefffffp127L), -FLT_MAX);
+    expectFailure(FailureKind::FloatOverflow, "sng(FLT_MAX + half an ulp)", [] { sng(0x1.ffffffp127L); });
+    expectFailure(FailureKind::FloatOverflow, "sng(-FLT_MAX - half an ulp)", [] { sng(-0x1.ffffffp127L); });
+    EXPECT_EQ(dbl(0x1.fffffffffffff7fp1023L), DBL_MAX);
+    expectFailure(FailureKind::FloatOverflow, "dbl(DBL_MAX + half an ulp)", [] { dbl(0x1.fffffffffffff8p1023L); });
+    expectFailure(FailureKind::FloatOverflow, "dbl(-1e4000)", [] { dbl(-1e4000L); });
+    for (const ext x : {std::numeric_limits<ext>::quiet_NaN(), std::numeric_limits<ext>::infinity()}) {
+        expectFailure(FailureKind::FloatOverflow, "sng", [&] { sng(x); });
+        expectFailure(FailureKind::FloatOverflow, "dbl", [&] { dbl(x); });
+    }
+    // CSng reads the text as a double first, then stores it
+    EXPECT_EQ(CSng("3.4028235E+38"), FLT_MAX);
+    EXPECT_EQ(CSng("3.40282356E+38"), FLT_MAX);
+    expectFailure(FailureKind::FloatOverflow, "CSng 3.4028236E+38", [] { CSng("3.4028236E+38"); });
+    // writing never turns NaN or infinity into text
+    expectFailure(FailureKind::FloatOverflow, "CStr(NaN)", [] { CStr(std::numeric_limits<double>::quiet_NaN()); });
+    expectFailure(FailureKind::FloatOverflow, "CStr(-inf)", [] { CStr(-std::numeric_limits<float>::infinity()); });
+    expectFailure(FailureKind::FloatOverflow, "Str(inf)", [] { Str(std::numeric_limits<double>::infinity()); });
+    // hexadecimal and octal readings beyond double range
+    expectFailure(FailureKind::FloatOverflow, "Val(&H + 300 F)", [] { Val("&H" + std::string(300, 'F')); });
+    expectFailure(FailureKind::FloatOverflow, "Val(&O + 400 7)", [] { Val("&O" + std::string(400, '7')); });
+    EXPECT_EQ(Val("&H" + std::string(13, 'F')), 4503599627370495.0);
 }
 
 TEST(StoringAndArithmetic, StoresRoundOnceAndCheckRange)

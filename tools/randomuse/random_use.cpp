@@ -50,22 +50,6 @@ std::string lower(std::string s)
     return s;
 }
 
-// A text the program wrote that no number should ever produce.
-bool garbage(const std::string& text)
-{
-    const std::string l = lower(text);
-    if (l.find("nan") != std::string::npos || l.find("inf") != std::string::npos) return true;
-    // an exponent marker after a digit with no digits of its own: "1E", "1E+"
-    for (std::size_t k = 1; k < text.size(); ++k) {
-        if ((text[k] == 'E') && std::isdigit(static_cast<unsigned char>(text[k - 1]))) {
-            std::size_t q = k + 1;
-            if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
-            if (q >= text.size() || !std::isdigit(static_cast<unsigned char>(text[q]))) return true;
-        }
-    }
-    return false;
-}
-
 std::string randomText(std::mt19937_64& rng)
 {
     static const char* pieces[] = {"0",  "1",  "2", "5", "9",  ".", "-",  "+",  "e",   "E",  "D",  " ",   ",",
@@ -96,6 +80,21 @@ bool clickable(const Control& c)
 }
 
 } // namespace
+
+bool garbage(const std::string& text)
+{
+    const std::string l = lower(text);
+    if (l.find("nan") != std::string::npos || l.find("inf") != std::string::npos) return true;
+    // an exponent marker after a digit with no digits of its own: "1E", "1E+"
+    for (std::size_t k = 1; k < text.size(); ++k) {
+        if ((text[k] == 'E') && std::isdigit(static_cast<unsigned char>(text[k - 1]))) {
+            std::size_t q = k + 1;
+            if (q < text.size() && (text[q] == '+' || text[q] == '-')) ++q;
+            if (q >= text.size() || !std::isdigit(static_cast<unsigned char>(text[q]))) return true;
+        }
+    }
+    return false;
+}
 
 const std::vector<std::string>& hostileCorpus()
 {

@@ -23,6 +23,10 @@ struct Stats {
 // The hostile texts typed besides random ones.
 const std::vector<std::string>& hostileCorpus();
 
+// Whether a text the program wrote is one no number should ever produce:
+// "NaN", "inf" in any case, or an exponent marker without digits ("1E+").
+bool garbage(const std::string& text);
+
 // Runs `steps` actions from `seed` on a fresh program; stops at the first
 // violation. Adds to `stats`.
 void run(std::uint64_t seed, long steps, Stats& stats);
