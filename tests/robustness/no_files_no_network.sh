@@ -4,7 +4,8 @@
 # screen, 退出) offscreen under strace and fails on
 #   - any file opened for writing (O_WRONLY, O_RDWR, O_CREAT, O_TRUNC, creat)
 #     or created, renamed, linked, truncated or removed outside the temporary
-#     directories (/tmp, $TMPDIR, $XDG_RUNTIME_DIR), attempts that failed
+#     directories (/tmp, $TMPDIR, $XDG_RUNTIME_DIR; NO_FILES_ALLOWED, when
+#     set, names the only directories allowed), attempts that failed
 #     included;
 #   - any internet socket (AF_INET, AF_INET6) or connection to one.
 # Devices (/dev/null, a terminal) and local sockets (AF_UNIX: the session
@@ -34,10 +35,16 @@ if [ "$status" -ne 0 ]; then
   exit 1
 fi
 
-# the temporary directories, and fontconfig's cache
-allowed=(/tmp)
-[ -n "${TMPDIR:-}" ] && [ "$TMPDIR" != /tmp ] && allowed+=("${TMPDIR%/}")
-[ -n "${XDG_RUNTIME_DIR:-}" ] && allowed+=("${XDG_RUNTIME_DIR%/}")
+# the temporary directories (or only those NO_FILES_ALLOWED names, blank
+# separated: the check's own test, wherever the build lies), and fontconfig's
+# cache
+if [ -n "${NO_FILES_ALLOWED:-}" ]; then
+  read -ra allowed <<<"$NO_FILES_ALLOWED"
+else
+  allowed=(/tmp)
+  [ -n "${TMPDIR:-}" ] && [ "$TMPDIR" != /tmp ] && allowed+=("${TMPDIR%/}")
+  [ -n "${XDG_RUNTIME_DIR:-}" ] && allowed+=("${XDG_RUNTIME_DIR%/}")
+fi
 fontcache=${XDG_CACHE_HOME:-$HOME/.cache}/fontconfig
 
 findings=$(awk -v allowed="${allowed[*]} $fontcache" '
