@@ -83,7 +83,9 @@ std::string Str(double x);
 std::string Str(float x);
 std::string Str(std::integral auto n) requires(!std::same_as<decltype(n), bool>)
 {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+    std::string s = std::to_string(n);
+    if (n >= 0) s.insert(s.begin(), ' ');
+    return s;
 }
 std::string Str(long double) = delete;
 
