@@ -8,8 +8,9 @@ cd "$(dirname "$0")/.."
 packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth fonts-wqy-microhei fonts-dejavu-core imagemagick poppler-utils
           dpkg-dev file x11-utils desktop-file-utils appstream)
-# scripts/lint.sh: clang-format-14 and clang-tidy-14 (with run-clang-tidy-14)
-test_packages=(clang-format clang-tidy)
+# scripts/lint.sh: clang-format-14 and clang-tidy-14 (with run-clang-tidy-14); the
+# locale sources from which a test makes a locale with a decimal comma
+test_packages=(clang-format clang-tidy locales)
 if [ "${1:-}" = "--test" ]; then packages+=("${test_packages[@]}"); fi
 missing=()
 for p in "${packages[@]}"; do
