@@ -418,23 +418,26 @@ float CSng(std::string_view text)
 
 // --- conversions --------------------------------------------------------
 
-ext Int(ext x) { return std::floor(x); }
+// Both round with rint, in the x87 unit's own mode (to nearest, halves to
+// even), and convert only whole numbers: a plain cast to an integer switches
+// the unit's rounding mode and back, which costs more than the rest.
 
 std::int16_t CInt(ext x)
 {
     if (std::isnan(x)) throw CalcError(FailureKind::IntegerOverflow, "not a number");
-    const ext r = std::nearbyint(x); // default rounding: halves to even
+    const ext r = std::rint(x); // halves to even
     if (r < -32768.0L || r > 32767.0L) throw CalcError(FailureKind::IntegerOverflow);
-    return static_cast<std::int16_t>(r);
+    // a whole number of 16 bits, exact as a double, converted there
+    return static_cast<std::int16_t>(static_cast<double>(r));
 }
 
 Currency CCur(ext x)
 {
     if (std::isnan(x)) throw CalcError(FailureKind::CurrencyOverflow, "not a number");
-    const ext r = std::nearbyint(x * 10000.0L);
+    const ext r = std::rint(x * 10000.0L);
     // 2^63 is exactly representable in extended precision
     if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L) throw CalcError(FailureKind::CurrencyOverflow);
-    return Currency::fromScaled(static_cast<std::int64_t>(r));
+    return Currency::fromScaled(std::llrint(r)); // r is whole: llrint is r
 }
 
 // --- writing ------------------------------------------------------------
@@ -465,34 +468,12 @@ std::string Str(float x) { return toStr(CStr(x)); }
 
 // --- storing and arithmetic ---------------------------------------------
 
-float sng(ext x)
-{
-    if (std::isnan(x)) throw CalcError(FailureKind::FloatOverflow, "not a number");
-    const float f = static_cast<float>(x);
-    if (std::isinf(f)) throw CalcError(FailureKind::FloatOverflow, "beyond single precision");
-    return f;
-}
-
-double dbl(ext x)
-{
-    if (std::isnan(x)) throw CalcError(FailureKind::FloatOverflow, "not a number");
-    const double d = static_cast<double>(x);
-    if (std::isinf(d)) throw CalcError(FailureKind::FloatOverflow, "beyond double precision");
-    return d;
-}
+void throwFailure(FailureKind kind, const char* detail) { throw CalcError(kind, detail); }
 
 std::int16_t i16(long long n)
 {
     if (n < -32768 || n > 32767) throw CalcError(FailureKind::IntegerOverflow);
     return static_cast<std::int16_t>(n);
-}
-
-ext quot(ext a, ext b)
-{
-    if (b == 0) throw CalcError(FailureKind::DivisionByZero);
-    const ext q = a / b;
-    if (std::isinf(q) || std::isnan(q)) throw CalcError(FailureKind::FloatOverflow);
-    return q;
 }
 
 ext sqr(ext x)
@@ -510,14 +491,6 @@ ext power(ext x, ext y)
     const ext r = std::pow(x, y);
     if (std::isinf(r) || std::isnan(r)) throw CalcError(FailureKind::FloatOverflow);
     return r;
-}
-
-ext cut(ext x, int n)
-{
-    static constexpr double up[] = {1, 10, 100, 1000, 10000};
-    static constexpr double down[] = {1, 0.1, 0.01, 0.001, 0.0001};
-    if (n < 0 || n > 4) throw CalcError(FailureKind::Internal, "cut: decimals out of range");
-    return Int(x * up[n]) * down[n];
 }
 
 } // namespace model

@@ -1,7 +1,8 @@
 // Reading and writing numbers exactly as the C library does in the C locale
 // (Val and CDbl as strtod, CStr with the digits of printf's "%.*e"), on a
 // large sample of the values the screens write and read and of the hard
-// cases, whatever the locale the program runs under.
+// cases, whatever the locale the program runs under; the rounding
+// conversions against the library's own.
 #include "model/values.h"
 
 #include <gtest/gtest.h>
@@ -197,6 +198,25 @@ TEST(DecimalPoint, FieldsReadAndShowAPointUnderALocaleOfCommas)
     EXPECT_EQ(shown, "0.775");
     EXPECT_EQ(single, "22.7");
     EXPECT_EQ(small, "1E-05");
+}
+
+TEST(Conversions, RoundAsTheLibraryDoes)
+{
+    const long double edges[] = {0.0L,      -0.0L,        0.5L,       -0.5L,          1.5L,
+                                 2.5L,      -2.5L,        0.49999L,   1e-30L,         -1e-30L,
+                                 32767.49L, -32768.49L,   1234.5678L, -0.3L,          0.3L,
+                                 99.99L,    1e18L + 0.5L, -1e18L - 1, 4.5e15L + 0.5L, 922337203685477.5L};
+    for (long double x : edges) {
+        const long double i = Int(x);
+        const long double floor = std::floor(x);
+        EXPECT_EQ(std::memcmp(&i, &floor, 10), 0) << "Int(" << x << ")";
+        if (std::fabs(x) < 32767) {
+            EXPECT_EQ(CInt(x), static_cast<std::int16_t>(std::nearbyint(x))) << "CInt(" << x << ")";
+        }
+        if (std::fabs(x) < 9e14L) {
+            EXPECT_EQ(CCur(x).scaled(), static_cast<std::int64_t>(std::nearbyint(x * 10000.0L))) << "CCur(" << x << ")";
+        }
+    }
 }
 
 } // namespace
