@@ -1,5 +1,7 @@
 #include "model/values.h"
 
+#include <algorithm>
+#include <array>
 #include <cfloat>
 #include <charconv>
 #include <clocale>
@@ -486,10 +488,30 @@ ext sqr(ext x)
 ext power(ext x, ext y)
 {
     if (std::isnan(x) || std::isnan(y)) throw CalcError(FailureKind::FloatOverflow, "not a number");
-    if (x < 0 && std::floor(y) != y) throw CalcError(FailureKind::NegativePower);
+    if (x < 0 && Int(y) != y) throw CalcError(FailureKind::NegativePower);
     if (x == 0 && y < 0) throw CalcError(FailureKind::DivisionByZero);
+    // A power with a fractional exponent costs as much as a whole row of a
+    // pipe table, and the Hazen-Williams rows raise the same coefficient and
+    // the same few table diameters again and again: the last such results
+    // are kept. x is not negative here and a zero's sign changes no such
+    // power, so equal arguments give the same result.
+    struct Kept {
+        ext x, y, r;
+    };
+    thread_local std::array<Kept, 16> kept{};
+    thread_local std::size_t next = 0;
+    thread_local std::size_t used = 0;
+    const bool fractional = Int(y) != y;
+    if (fractional)
+        for (std::size_t k = 0; k < used; ++k)
+            if (kept[k].x == x && kept[k].y == y) return kept[k].r;
     const ext r = std::pow(x, y);
     if (std::isinf(r) || std::isnan(r)) throw CalcError(FailureKind::FloatOverflow);
+    if (fractional) {
+        kept[next] = {x, y, r};
+        next = (next + 1) % kept.size();
+        used = std::max(used, next == 0 ? kept.size() : next);
+    }
     return r;
 }
 

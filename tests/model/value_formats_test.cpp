@@ -1,8 +1,8 @@
 // Reading and writing numbers exactly as the C library does in the C locale
 // (Val and CDbl as strtod, CStr with the digits of printf's "%.*e"), on a
 // large sample of the values the screens write and read and of the hard
-// cases, whatever the locale the program runs under; the rounding
-// conversions against the library's own.
+// cases, whatever the locale the program runs under; the powers kept by
+// power() and the rounding conversions against the library's own.
 #include "model/values.h"
 
 #include <gtest/gtest.h>
@@ -198,6 +198,27 @@ TEST(DecimalPoint, FieldsReadAndShowAPointUnderALocaleOfCommas)
     EXPECT_EQ(shown, "0.775");
     EXPECT_EQ(single, "22.7");
     EXPECT_EQ(small, "1E-05");
+}
+
+TEST(Power, AKeptPowerIsTheOneComputedAfresh)
+{
+    // the Hazen-Williams factors of a pipe table, again and again, between
+    // more other powers than are kept
+    const long double factors[][2] = {{130, -1.85L}, {0.0261L, -4.87L}, {0.00042L, 1.85L}, {0.0326L, -4.87L}};
+    for (int round = 0; round < 3; ++round) {
+        for (const auto& f : factors) {
+            const long double kept = power(f[0], f[1]);
+            const long double fresh = std::pow(f[0], f[1]);
+            EXPECT_EQ(std::memcmp(&kept, &fresh, 10), 0) << f[0] << "^" << f[1];
+        }
+        for (int k = 0; k < 40; ++k) EXPECT_EQ(power(2 + k * 0.25L, 1.5L), std::pow(2 + k * 0.25L, 1.5L));
+    }
+    // a zero of either sign: +0 for a fractional power
+    EXPECT_FALSE(std::signbit(power(-0.0L, 1.85L)));
+    EXPECT_FALSE(std::signbit(power(0.0L, 1.85L)));
+    // whole powers keep the sign of a negative number, and are not kept
+    EXPECT_EQ(power(-2, 3), -8);
+    EXPECT_TRUE(std::signbit(power(-0.0L, 3)));
 }
 
 TEST(Conversions, RoundAsTheLibraryDoes)
