@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class QGridLayout;
@@ -28,13 +29,32 @@ public:
     void controlChanged(model::Control& c, model::Prop p);
     // Keyboard focus follows the model's focused control.
     void applyFocus();
+    // Where the control stood when the view was made: the grids are packed
+    // and the Tab order is read from these cells.
+    const model::Cell& designCell(const model::Control& c) const;
+    // At the end of a user action: lays out at once the widgets made for
+    // containers the action showed for the first time.
+    void settleLayouts();
+
+signals:
+    // A control got its widget: when the view is made, or for the controls
+    // of a container the first time it is shown.
+    void widgetCreated(QWidget* w, const model::Control& c);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    static bool needed(const model::Control& c); // visible and not clipped
+    bool built(const model::Control* container) const;
+    void build(model::Control* container);
+    void buildShown(model::Control& container);
+    void applyPendingTabOrder();
     QWidget* ensure(model::Control& c);
     QWidget* create(model::Control& c, QWidget* parent);
-    QGridLayout* gridOf(model::Control* container);
+    QGridLayout* gridOf(const model::Control* container) const;
     void place(model::Control& c, QWidget* w);
-    static void packGrid(QGridLayout* grid);
+    void packGrid(QGridLayout* grid, const model::Control* container);
     void syncVisible(model::Control& c);
     void syncText(model::Control& c);
     void syncValue(model::Control& c);
@@ -49,7 +69,11 @@ private:
     QGridLayout* rootGrid_ = nullptr;
     std::unordered_map<const model::Control*, QWidget*> widgets_;
     std::unordered_map<const model::Control*, QGridLayout*> grids_;
-    std::unordered_map<const model::Control*, std::vector<model::Control*>> children_;
+    std::unordered_map<const model::Control*, std::vector<model::Control*>> children_; // nullptr: the screen's own
+    std::unordered_map<const model::Control*, model::Cell> designCells_;
+    std::unordered_set<const model::Control*> builtContainers_; // their controls have widgets
+    bool tabOrderPending_ = false;
+    bool layoutsPending_ = false;
 };
 
 // OLE colour (r + 256 g + 65536 b) to a Qt colour; system colours are not
