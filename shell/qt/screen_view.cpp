@@ -194,8 +194,16 @@ void ScreenView::build(Control* container)
     if (container != nullptr) builtContainers_.insert(container);
     const auto it = children_.find(container);
     if (it != children_.end())
-        for (Control* c : it->second) ensure(*c);
+        for (Control* c : it->second)
+            if (!deferred(*c)) ensure(*c);
     packGrid(gridOf(container), container);
+}
+
+bool ScreenView::deferred(const Control& c)
+{
+    // a hidden text box, most often a cell of a table row that only a
+    // calculation shows, is made when it is first shown
+    return c.kind() == Kind::TextBox && !needed(c);
 }
 
 QWidget* ScreenView::ensure(Control& c)
@@ -225,13 +233,26 @@ QWidget* ScreenView::ensure(Control& c)
     return w;
 }
 
-void ScreenView::buildShown(Control& container)
+void ScreenView::shownFirst(Control& c)
 {
-    // the container's controls, on its first showing
-    if (!container.isContainer() || built(&container) || !needed(container) || !widgetFor(container)) return;
+    // A container's controls on its first showing, or a deferred text box's
+    // widget; either in the place, stacking and Tab order it would have had.
+    if (!needed(c) || !built(c.container())) return;
     Control* f = screen_.focus();
     const bool focusMade = f != nullptr && widgetFor(*f) == nullptr;
-    build(&container);
+    if (QWidget* w = widgetFor(c)) {
+        if (!c.isContainer() || built(&c)) return;
+        build(&c);
+    } else {
+        w = ensure(c);
+        // beneath the next control of its container, as if made in order
+        const std::vector<Control*>& siblings = children_.at(c.container());
+        for (auto it = std::find(siblings.begin(), siblings.end(), &c) + 1; it != siblings.end(); ++it)
+            if (QWidget* next = widgetFor(**it)) {
+                w->stackUnder(next);
+                break;
+            }
+    }
     layoutsPending_ = true;
     if (focusMade && widgetFor(*f) != nullptr) applyFocus();
     if (!tabOrderPending_) {
@@ -275,8 +296,10 @@ QWidget* ScreenView::create(Control& c, QWidget* parent)
         return l;
     }
     case Kind::TextBox: {
-        auto* e = new QLineEdit(qs(c.text()), parent);
+        // read-only before the text: a text laid out once, not twice
+        auto* e = new QLineEdit(parent);
         e->setReadOnly(c.readOnly());
+        e->setText(qs(c.text()));
         e->setCursorPosition(0);
         if (c.width() > 0) e->setFixedWidth(c.width() / kTwipsPerPixel);
         connect(e, &QLineEdit::textEdited, this, [this, &c](const QString& t) { app_.type(c, t.toStdString()); });
@@ -467,11 +490,15 @@ void ScreenView::changeEvent(QEvent* e)
 void ScreenView::controlChanged(Control& c, Prop p)
 {
     QWidget* w = widgetFor(c);
-    if (!w) return;
+    if (!w) {
+        // a deferred text box shown now; its other changes it takes when made
+        if (p == Prop::Visible || p == Prop::Geometry) shownFirst(c);
+        return;
+    }
     switch (p) {
     case Prop::Text: syncText(c); break;
     case Prop::Visible:
-        buildShown(c);
+        shownFirst(c);
         syncVisible(c);
         break;
     case Prop::Enabled: w->setEnabled(c.enabled()); break;
@@ -481,12 +508,12 @@ void ScreenView::controlChanged(Control& c, Prop p)
     case Prop::List: syncList(c); break;
     case Prop::ListIndex: break;
     case Prop::Geometry:
-        buildShown(c);
+        shownFirst(c);
         syncVisible(c);
         if (built(&c))
             if (auto it = children_.find(&c); it != children_.end())
                 for (Control* child : it->second) {
-                    buildShown(*child);
+                    shownFirst(*child);
                     syncVisible(*child);
                 }
         break;

@@ -37,8 +37,8 @@ public:
     void settleLayouts();
 
 signals:
-    // A control got its widget: when the view is made, or for the controls
-    // of a container the first time it is shown.
+    // A control got its widget: when the view is made, or the first time it
+    // (a hidden text box) or its container is shown.
     void widgetCreated(QWidget* w, const model::Control& c);
 
 protected:
@@ -48,7 +48,8 @@ private:
     static bool needed(const model::Control& c); // visible and not clipped
     bool built(const model::Control* container) const;
     void build(model::Control* container);
-    void buildShown(model::Control& container);
+    static bool deferred(const model::Control& c);
+    void shownFirst(model::Control& c);
     void applyPendingTabOrder();
     QWidget* ensure(model::Control& c);
     QWidget* create(model::Control& c, QWidget* parent);

@@ -1,7 +1,8 @@
-// A container's widgets are made the first time it is shown. Then the screen
-// must look and work as one whose widgets were all made with it: every widget
-// in the same place with the same state and stacking, Tab in the same order,
-// and the cells of a table inside it copied with Ctrl+C.
+// A container's widgets, and a hidden text box's, are made the first time it
+// is shown. Then the screen must look and work as one whose widgets were all
+// made with it: every widget in the same place with the same state and
+// stacking, Tab in the same order, and the cells of a table copied with
+// Ctrl+C.
 #include "shell/mdiform1.h"
 #include "shell/qt/application.h"
 #include "shell/qt/main_window.h"
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -76,14 +78,17 @@ struct Viewed {
         if (view) view->settleLayouts();
         settle();
     }
-    void showHiddenContainers();
+    void showHiddenParts();
 };
 
-std::vector<Control*> hiddenContainers(const Screen& s)
+// The parts whose widgets wait for their first showing: hidden containers
+// and hidden text boxes.
+std::vector<Control*> hiddenParts(const Screen& s)
 {
     std::vector<Control*> hidden;
     for (Control* c : s.controls())
-        if (c->isContainer() && c->kind() != Kind::Menu && !c->visible()) hidden.push_back(c);
+        if (((c->isContainer() && c->kind() != Kind::Menu) || c->kind() == Kind::TextBox) && !c->visible())
+            hidden.push_back(c);
     return hidden;
 }
 
@@ -132,25 +137,25 @@ std::string describe(const ui::ScreenView& view)
     return out.str();
 }
 
-void Viewed::showHiddenContainers()
+void Viewed::showHiddenParts()
 {
     change([this] {
         app.start([this] {
-            for (Control* c : hiddenContainers(*screen)) c->Show();
+            for (Control* c : hiddenParts(*screen)) c->Show();
         });
     });
 }
 
-// The screen after `actions` and with every container shown: once with every
-// widget made with the view (the hidden containers shown, the view made,
-// they hidden again), once with the hidden containers' widgets made when
+// The screen after `actions` and with every container and text box shown:
+// once with every widget made with the view (the hidden parts shown, the view
+// made, they hidden again), once with the hidden parts' widgets made when
 // they are shown.
 void expectLikeMadeWithTheView(const char* name, const std::function<void(Viewed&)>& actions = {})
 {
     Viewed eager(name);
     Viewed lazy(name);
-    const std::vector<Control*> hidden = hiddenContainers(*eager.screen);
-    ASSERT_FALSE(hidden.empty()) << name << " has no hidden container";
+    const std::vector<Control*> hidden = hiddenParts(*eager.screen);
+    ASSERT_FALSE(hidden.empty()) << name << " has no hidden part";
 
     eager.app.start([&] {
         for (Control* c : hidden) c->Show();
@@ -163,13 +168,16 @@ void expectLikeMadeWithTheView(const char* name, const std::function<void(Viewed
     });
     lazy.makeView();
     bool deferred = false;
-    for (const Control* c : lazy.screen->controls())
-        if (c->container() && !c->container()->visible() && lazy.view->widgetFor(*c) == nullptr) deferred = true;
-    EXPECT_TRUE(deferred) << name << ": the hidden containers' controls have widgets already";
+    for (const Control* c : hiddenParts(*lazy.screen))
+        if (lazy.view->widgetFor(*c) == nullptr ||
+            std::any_of(c->screen().controls().begin(), c->screen().controls().end(),
+                        [&](const Control* k) { return k->container() == c && lazy.view->widgetFor(*k) == nullptr; }))
+            deferred = true;
+    EXPECT_TRUE(deferred) << name << ": the hidden parts have their widgets already";
 
     for (Viewed* v : {&eager, &lazy}) {
         if (actions) v->change([&] { actions(*v); });
-        v->showHiddenContainers();
+        v->showHiddenParts();
     }
     // line by line, so that a failure names the widgets that differ
     std::istringstream made(describe(*lazy.view));
@@ -182,12 +190,12 @@ void expectLikeMadeWithTheView(const char* name, const std::function<void(Viewed
     EXPECT_EQ(differ, 0) << name;
 }
 
-TEST(LazyContainers, AContainerShownLaterIsLaidOutStackedAndTabbedAsOneMadeWithTheScreen)
+TEST(LazyWidgets, APartShownLaterIsLaidOutStackedAndTabbedAsOneMadeWithTheScreen)
 {
     for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5"}) expectLikeMadeWithTheView(name);
 }
 
-TEST(LazyContainers, ControlsMovedAndWrittenWhileTheirContainerWasHiddenShowAsTheyAreNow)
+TEST(LazyWidgets, ControlsMovedAndWrittenWhileHiddenShowAsTheyAreNow)
 {
     // Form5: choosing boilers moves the boiler model and capacity onto the
     // heat pump's places and shows the group of the other systems, hidden
@@ -196,6 +204,13 @@ TEST(LazyContainers, ControlsMovedAndWrittenWhileTheirContainerWasHiddenShowAsTh
         EXPECT_TRUE(v.app.click(*v.screen->find("Command1")).ok());
         EXPECT_TRUE(v.app.click(*v.screen->find("Option1", 2)).ok());
         EXPECT_TRUE(v.app.click(*v.screen->find("Command3")).ok());
+    });
+    // Form3: the rows of both tables shown by the calculations
+    expectLikeMadeWithTheView("Form3", [](Viewed& v) {
+        EXPECT_TRUE(v.app.type(*v.screen->find("Text5"), "8").ok());
+        EXPECT_TRUE(v.app.type(*v.screen->find("Text6"), "4").ok());
+        EXPECT_TRUE(v.app.click(*v.screen->find("Command1")).ok());
+        EXPECT_TRUE(v.app.click(*v.screen->find("Command2")).ok());
     });
     // Form1: the residential panel shown and its household table filled
     expectLikeMadeWithTheView("Form1", [](Viewed& v) {
@@ -206,7 +221,7 @@ TEST(LazyContainers, ControlsMovedAndWrittenWhileTheirContainerWasHiddenShowAsTh
     });
 }
 
-TEST(LazyContainers, TheCellsOfATableMadeOnItsFirstShowingCopyWithCtrlC)
+TEST(LazyWidgets, TheCellsOfATableMadeOnTheirFirstShowingCopyWithCtrlC)
 {
     auto program = ui::makeProgram();
     program->window->show();
