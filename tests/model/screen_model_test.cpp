@@ -277,7 +277,7 @@ class ArrayForm : public Screen {
 public:
     explicit ArrayForm(App& app) : Screen(app, "ArrayForm")
     {
-        for (std::int16_t i : {3, -2, 10, 0}) Cell.add(i, at(i + 2, 0), std::to_string(i));
+        for (int i : {3, -2, 10, 0}) Cell.add(static_cast<std::int16_t>(i), at(i + 2, 0), std::to_string(i));
     }
     ControlArray<TextBox> Cell{*this, "Cell"};
 };
@@ -286,7 +286,7 @@ TEST(ControlArrays, MembersInAnyOrderAndRangeAreFoundByTheirIndex)
 {
     App app;
     ArrayForm f(app);
-    for (std::int16_t i : {3, -2, 10, 0}) {
+    for (int i : {3, -2, 10, 0}) {
         ASSERT_TRUE(f.Cell.has(i)) << i;
         EXPECT_EQ(f.Cell(i).text(), std::to_string(i));
         EXPECT_EQ(f.find("Cell", i), &f.Cell(i));

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cerrno>
 #include <cfloat>
 #include <clocale>
@@ -154,9 +155,10 @@ TEST(Val, ReadsNumbersAsStrtodDoes)
             const double want = cStrtod(text);
             if (std::isinf(want)) continue; // an overflow, which Val reports
             const double got = Val(text);
-            if (std::memcmp(&got, &want, sizeof got) != 0 && ++wrong <= 5) ADD_FAILURE() << "Val(\"" << text << "\")";
+            if (std::bit_cast<std::uint64_t>(got) != std::bit_cast<std::uint64_t>(want) && ++wrong <= 5)
+                ADD_FAILURE() << "Val(\"" << text << "\")";
             const double strict = CDbl(text);
-            if (std::memcmp(&strict, &want, sizeof strict) != 0 && ++wrong <= 5)
+            if (std::bit_cast<std::uint64_t>(strict) != std::bit_cast<std::uint64_t>(want) && ++wrong <= 5)
                 ADD_FAILURE() << "CDbl(\"" << text << "\")";
         }
     }
