@@ -23,7 +23,9 @@ public:
     ScreenView(model::App& app, model::Screen& screen, QWidget* parent = nullptr);
 
     model::Screen& screen() const { return screen_; }
-    // The widget that renders a control (nullptr for none).
+    // The widget that renders a control; nullptr for none, and until it is
+    // first shown for a hidden text box and the controls of a hidden
+    // container (made on their first showing).
     QWidget* widgetFor(const model::Control& c) const;
     // A model property changed: bring its widget up to date.
     void controlChanged(model::Control& c, model::Prop p);
