@@ -1,28 +1,18 @@
 // The floor for start-up: a bare main window with a menu bar and an empty
-// workspace, with the same Qt set-up as the program.
+// workspace, with the program's Qt set-up (style, fonts, icon), sized and
+// shown as the program's main window is, then events until the workspace is
+// painted, and the end.
+#include "bench/first_paint.h"
 #include "shell/qt/application.h"
 
 #include <QApplication>
-#include <QEvent>
+#include <QGuiApplication>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMenuBar>
-#include <QTimer>
+#include <QScreen>
 
-namespace {
-class FirstPaint : public QObject {
-public:
-    bool eventFilter(QObject* /*watched*/, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && !done) {
-            done = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-    bool done = false;
-};
-} // namespace
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
@@ -30,10 +20,19 @@ int main(int argc, char** argv)
     ui::setUpApplication(qa);
     QMainWindow w;
     w.menuBar()->addMenu("菜单");
-    w.setCentralWidget(new QMdiArea);
-    w.resize(1366, 740);
-    FirstPaint paint;
-    w.installEventFilter(&paint);
-    w.show();
-    return QApplication::exec();
+    auto* mdi = new QMdiArea;
+    w.setCentralWidget(mdi);
+    QSize size(1366, 740); // as ui::makeProgram sizes the main window
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (s != nullptr) size = size.boundedTo(s->availableGeometry().size());
+    w.resize(size);
+    bench::PaintLog paint;
+    // as ui::showMainWindow shows it
+    if (s != nullptr && ui::startsMaximized(s->availableGeometry().size())) w.showMaximized();
+    else w.show();
+    if (!paint.waitFor(mdi)) {
+        std::fprintf(stderr, "startup_bare: the workspace was not painted\n");
+        return 1;
+    }
+    return 0;
 }

@@ -1,34 +1,34 @@
-// Start-up of the real program: builds the main window with every screen
-// exactly as the application does, shows it, processes events until the
-// first paint of the start-up screen, and exits.
+// Start-up of the real program: main() of the application step by step (the
+// application's set-up, the model with every screen loaded and the main
+// window, shown as the program shows it), then events until the start-up
+// screen Form1 is painted, and the end.
+#include "bench/first_paint.h"
 #include "shell/qt/application.h"
+#include "shell/qt/screen_view.h"
 
 #include <QApplication>
-#include <QEvent>
-#include <QTimer>
 
-namespace {
-class FirstPaint : public QObject {
-public:
-    bool eventFilter(QObject* /*watched*/, QEvent* e) override
-    {
-        if (e->type() == QEvent::Paint && !done) {
-            done = true;
-            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        }
-        return false;
-    }
-    bool done = false;
-};
-} // namespace
+#include <cstdio>
 
 int main(int argc, char** argv)
 {
     QApplication qa(argc, argv);
     ui::setUpApplication(qa);
     auto program = ui::makeProgram();
-    FirstPaint paint;
-    program->window->installEventFilter(&paint);
-    program->window->show();
-    return QApplication::exec();
+    if (!program->startResult.ok()) {
+        std::fprintf(stderr, "startup_full: the program's start failed\n");
+        return 1;
+    }
+    QWidget* form1 = bench::childWindowOf(program->window->viewOf(program->app.screen("Form1")));
+    if (form1 == nullptr) {
+        std::fprintf(stderr, "startup_full: the start-up screen has no window\n");
+        return 1;
+    }
+    bench::PaintLog paint;
+    ui::showMainWindow(*program->window);
+    if (!paint.waitFor(form1)) {
+        std::fprintf(stderr, "startup_full: the start-up screen was not painted\n");
+        return 1;
+    }
+    return 0;
 }

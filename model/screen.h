@@ -35,6 +35,7 @@ public:
         slot = std::make_unique<T>(screen_, name_, index, place, std::move(text));
         if (click_) slot->onClick = [h = click_, index] { h(index); };
         if (change_) slot->onChange = [h = change_, index] { h(index); };
+        byIndex(index) = slot.get();
         return *slot;
     }
 
@@ -42,16 +43,10 @@ public:
     // failure, as a control-array index outside the array is.
     T& operator()(long long index) const
     {
-        if (index >= -32768 && index <= 32767) {
-            auto it = members_.find(static_cast<std::int16_t>(index));
-            if (it != members_.end()) return *it->second;
-        }
+        if (T* member = at(index)) return *member;
         throw CalcError(FailureKind::IndexOutOfRange, name_ + "(" + std::to_string(index) + ")");
     }
-    bool has(long long index) const
-    {
-        return index >= -32768 && index <= 32767 && members_.count(static_cast<std::int16_t>(index)) != 0;
-    }
+    bool has(long long index) const { return at(index) != nullptr; }
     const std::string& name() const { return name_; }
     std::size_t size() const { return members_.size(); }
 
@@ -74,9 +69,31 @@ public:
     }
 
 private:
+    // The member at `index`, nullptr where there is none. Handlers reach
+    // members by index in every loop, so the lookup is a table of the index
+    // range in use rather than a search of the map.
+    T* at(long long index) const
+    {
+        const long long k = index - first_;
+        return k >= 0 && k < static_cast<long long>(table_.size()) ? table_[static_cast<std::size_t>(k)] : nullptr;
+    }
+    T*& byIndex(std::int16_t index)
+    {
+        if (table_.empty()) first_ = index;
+        if (index < first_) {
+            table_.insert(table_.begin(), static_cast<std::size_t>(first_ - index), nullptr);
+            first_ = index;
+        }
+        const auto k = static_cast<std::size_t>(index - first_);
+        if (k >= table_.size()) table_.resize(k + 1, nullptr);
+        return table_[k];
+    }
+
     Screen& screen_;
     std::string name_;
     std::map<std::int16_t, std::unique_ptr<T>> members_;
+    std::vector<T*> table_; // table_[k]: member first_ + k
+    std::int16_t first_ = 0;
     std::function<void(std::int16_t)> click_, change_;
 };
 

@@ -1,11 +1,17 @@
 #include "model/values.h"
 
-#include <cerrno>
+#include <algorithm>
+#include <array>
 #include <cfloat>
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <system_error>
+#include <type_traits>
 
 namespace model {
 
@@ -22,11 +28,49 @@ int digitValue(char c, int base)
     return d < base ? d : -1;
 }
 
-// Converts a canonical "[-]digits[.digits][e[-]digits]" text, correctly rounded.
-double toDouble(const std::string& canonical)
+// Converts a canonical "[-]digits[.digits][e[-]digits]" text, correctly
+// rounded, with "." as the decimal point whatever the C locale says (the Qt
+// front end takes the user's locale, whose decimal point may be a comma).
+double toDouble(std::string_view canonical)
 {
-    errno = 0;
-    const double d = std::strtod(canonical.c_str(), nullptr);
+    // "[-]digits[.digits]" of at most 15 digits, the usual field text: the
+    // digits as a whole number m below 2^53 and k places make m / 10^k, the
+    // nearest double to the text (one correctly rounded division of exact
+    // numbers).
+    if (canonical.size() <= 17) {
+        static constexpr double kTen[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        std::uint64_t m = 0;
+        int digits = 0;
+        int places = -1; // digits after the point, -1 without a point
+        bool plain = !canonical.empty();
+        const bool neg = plain && canonical[0] == '-';
+        for (std::size_t p = neg ? 1 : 0; p < canonical.size() && plain; ++p) {
+            const char c = canonical[p];
+            if (isDigit(c)) {
+                m = m * 10 + static_cast<std::uint64_t>(c - '0');
+                ++digits;
+                if (places >= 0) ++places;
+            } else if (c == '.' && places < 0) {
+                places = 0;
+            } else {
+                plain = false;
+            }
+        }
+        if (plain && digits >= 1 && digits <= 15) {
+            const double v = static_cast<double>(m) / kTen[places < 0 ? 0 : places];
+            return neg ? -v : v;
+        }
+    }
+    double d = 0;
+    const char* const end = canonical.data() + canonical.size();
+    const auto [ptr, ec] = std::from_chars(canonical.data(), end, d);
+    if (ec != std::errc() || ptr != end) {
+        // beyond double range either way: strtod tells overflow (infinity)
+        // from underflow (0 or the nearest subnormal)
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+        d = strtod_l(std::string(canonical).c_str(), nullptr, c);
+    }
     if (std::isinf(d)) throw CalcError(FailureKind::FloatOverflow, "number too large");
     return d;
 }
@@ -43,6 +87,21 @@ double readRadix(std::string_view s, int base)
         if (v > DBL_MAX) throw CalcError(FailureKind::FloatOverflow, "number too large");
     }
     return static_cast<double>(v);
+}
+
+// "[-]digits[.digits]" with a digit somewhere, the text of most fields: its
+// own canonical form.
+bool plainDecimal(std::string_view s)
+{
+    std::size_t p = !s.empty() && s[0] == '-' ? 1 : 0;
+    bool digit = false;
+    bool point = false;
+    for (; p < s.size(); ++p) {
+        if (isDigit(s[p])) digit = true;
+        else if (s[p] == '.' && !point) point = true;
+        else return false;
+    }
+    return digit;
 }
 
 // The numeric prefix grammar shared by the lenient and the strict reading.
@@ -121,40 +180,128 @@ Scan scanNumber(std::string_view s, bool allowGrouping)
     return r;
 }
 
+// A decimal number: the significant digits d1 d2 ... dn (no trailing zero
+// after the first), d1 standing for d1 × 10^expo.
+struct Decimal {
+    char digits[24];
+    int nd = 0;
+    int expo = 0;
+    bool neg = false;
+};
+
+// Reads to_chars' scientific form "[-]d[.ddd]e[+-]xx".
+Decimal readScientific(const char* p, const char* end)
+{
+    Decimal d;
+    d.neg = *p == '-';
+    if (d.neg) ++p;
+    d.digits[d.nd++] = *p++;
+    if (*p == '.')
+        for (++p; *p != 'e'; ++p) d.digits[d.nd++] = *p;
+    ++p; // the exponent's sign
+    const bool negExpo = *p == '-';
+    for (++p; p < end; ++p) d.expo = d.expo * 10 + (*p - '0');
+    if (negExpo) d.expo = -d.expo;
+    while (d.nd > 1 && d.digits[d.nd - 1] == '0') --d.nd;
+    return d;
+}
+
+// Whether the decimal n / scale (n and scale whole numbers below 2^53, so
+// that q = n / scale is the double nearest to it) reads as x.
+bool readsAs(double q, double x) { return q == x; }
+bool readsAs(double q, float x)
+{
+    // q nearest to the decimal, then to a float: the float nearest to the
+    // decimal too, unless q lies just halfway between two floats
+    const float f = static_cast<float>(q);
+    if (f != x) return false;
+    if (static_cast<double>(f) == q) return true;
+    const float other = std::nextafter(f, q > static_cast<double>(f) ? INFINITY : -INFINITY);
+    return q - static_cast<double>(f) != static_cast<double>(other) - q;
+}
+
+// x (normal, not 0) correctly rounded to `precision` significant digits (15
+// for a double, 7 for a float), halves to even: the digits of printf's
+// "%.*e" with precision - 1.
+//
+// Most values shown are decimals of a few places (cut so), and such a
+// decimal is quicker found: the first n / 10^k, k = 0 ... 8, that reads as x
+// and has at most `precision` digits lies within half of x's spacing (ulp)
+// of x. Where that ulp is smaller than a step of the last digit shown, no
+// other number of `precision` digits lies as near: the decimal is x
+// correctly rounded. For a double and 15 digits the ulp is always below a
+// quarter of the step; a float's ulp may exceed a step of its 7th digit,
+// which is checked, as is a power of ten, whose step below it is a tenth.
+template <class F>
+Decimal roundedTo(F x, int precision)
+{
+    Decimal d;
+    const double a = std::fabs(static_cast<double>(x));
+    const double limit = precision == 15 ? 1e15 : 1e7;
+    double scale = 1;
+    for (int k = 0; k <= 8; ++k, scale *= 10) {
+        const double n = std::rint(a * scale);
+        if (n >= limit) break;
+        if (n == 0 || !readsAs((x < 0 ? -n : n) / scale, x)) continue;
+        char buf[24];
+        const char* const end = std::to_chars(buf, buf + sizeof buf, static_cast<std::uint64_t>(n)).ptr;
+        d.neg = x < 0;
+        d.nd = static_cast<int>(end - buf);
+        d.expo = d.nd - 1 - k;
+        std::memcpy(d.digits, buf, static_cast<std::size_t>(d.nd));
+        while (d.nd > 1 && d.digits[d.nd - 1] == '0') --d.nd;
+        if constexpr (std::is_same_v<F, double>) return d;
+        // log2 of the ulp against log2 of the step, 10^(expo - precision + 1)
+        const int ulpLog2 = std::ilogb(x) - (std::numeric_limits<F>::digits - 1);
+        const double stepLog2 = (d.expo - precision + 1) * 3.321928094887362;
+        if (!(d.nd == 1 && d.digits[0] == '1') && ulpLog2 < stepLog2) return d;
+        break;
+    }
+    char buf[48];
+    const char* end =
+        std::to_chars(buf, buf + sizeof buf, static_cast<double>(x), std::chars_format::scientific, precision - 1).ptr;
+    return readScientific(buf, end);
+}
+
 // x rounded to `precision` significant digits, in plain decimal notation when
 // its decimal exponent lies in -4 ... 14, otherwise as "1.5E+15" / "1E-05".
-std::string formatG(double x, int precision)
+template <class F>
+std::string formatG(F x, int precision)
 {
     if (!std::isfinite(x)) throw CalcError(FailureKind::FloatOverflow, "value out of range");
     if (x == 0) return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, x);
-    // buf: [-]d.ddddde[+-]xx
-    std::string s = buf;
-    const bool neg = s[0] == '-';
-    if (neg) s.erase(0, 1);
-    const auto e = s.find('e');
-    const int expo = std::atoi(s.c_str() + e + 1);
-    std::string digits = s.substr(0, 1) + (e > 2 ? s.substr(2, e - 2) : "");
-    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
-    std::string out;
+    const Decimal d = roundedTo(x, precision);
+    const int expo = d.expo;
+    char out[48];
+    int n = 0;
+    if (d.neg) out[n++] = '-';
     if (expo < -4 || expo >= 15) {
-        out = digits.substr(0, 1);
-        if (digits.size() > 1) out += "." + digits.substr(1);
-        char ex[16];
-        std::snprintf(ex, sizeof ex, "E%c%02d", expo < 0 ? '-' : '+', expo < 0 ? -expo : expo);
-        out += ex;
+        out[n++] = d.digits[0];
+        if (d.nd > 1) {
+            out[n++] = '.';
+            for (int k = 1; k < d.nd; ++k) out[n++] = d.digits[k];
+        }
+        // at least two exponent digits
+        const int a = expo < 0 ? -expo : expo;
+        out[n++] = 'E';
+        out[n++] = expo < 0 ? '-' : '+';
+        if (a >= 100) out[n++] = static_cast<char>('0' + a / 100);
+        out[n++] = static_cast<char>('0' + a / 10 % 10);
+        out[n++] = static_cast<char>('0' + a % 10);
     } else if (expo < 0) {
-        out = "0." + std::string(static_cast<std::size_t>(-expo - 1), '0') + digits;
+        out[n++] = '0';
+        out[n++] = '.';
+        for (int k = 0; k < -expo - 1; ++k) out[n++] = '0';
+        for (int k = 0; k < d.nd; ++k) out[n++] = d.digits[k];
     } else {
-        const std::size_t point = static_cast<std::size_t>(expo) + 1;
-        if (digits.size() <= point) {
-            out = digits + std::string(point - digits.size(), '0');
-        } else {
-            out = digits.substr(0, point) + "." + digits.substr(point);
+        // the point after digit expo + 1, zeros up to it
+        const int point = expo + 1;
+        for (int k = 0; k < d.nd || k < point; ++k) {
+            if (k == point) out[n++] = '.';
+            out[n++] = k < d.nd ? d.digits[k] : '0';
         }
     }
-    return neg ? "-" + out : out;
+    return {out, static_cast<std::size_t>(n)};
 }
 
 std::string toStr(std::string s)
@@ -169,21 +316,6 @@ std::string toStr(std::string s)
 
 constexpr std::int64_t kCurrencyMax = std::numeric_limits<std::int64_t>::max();
 constexpr std::int64_t kCurrencyMin = std::numeric_limits<std::int64_t>::min();
-
-// The smallest magnitudes that no longer round to a finite single or double
-// when stored: halfway between the largest finite value and the next power
-// of two, where the tie goes to the even neighbour, up. Stores compare with
-// these before converting, so no out-of-range value is ever converted.
-constexpr ext kSingleOverflow = 0x1.ffffffp127L;
-constexpr ext kDoubleOverflow = 0x1.fffffffffffff8p1023L;
-static_assert(std::numeric_limits<ext>::digits == 64, "extended precision is the x87 80-bit type");
-
-float toSingle(ext x)
-{
-    if (std::isnan(x)) throw CalcError(FailureKind::FloatOverflow, "not a number");
-    if (std::fabs(x) >= kSingleOverflow) throw CalcError(FailureKind::FloatOverflow, "beyond single precision");
-    return static_cast<float>(x);
-}
 
 } // namespace
 
@@ -251,6 +383,7 @@ Currency operator*(Currency a, Currency b)
 
 double Val(std::string_view text)
 {
+    if (plainDecimal(text)) return toDouble(text);
     std::string s;
     s.reserve(text.size());
     for (char c : text)
@@ -277,33 +410,36 @@ double CDbl(std::string_view text)
     return toDouble(scan.canonical);
 }
 
-float CSng(std::string_view text) { return toSingle(CDbl(text)); }
+float CSng(std::string_view text) { return sng(CDbl(text)); }
 
 // --- conversions --------------------------------------------------------
 
-ext Int(ext x) { return std::floor(x); }
+// Both round with rint, in the x87 unit's own mode (to nearest, halves to
+// even), and convert only whole numbers: a plain cast to an integer switches
+// the unit's rounding mode and back, which costs more than the rest.
 
 std::int16_t CInt(ext x)
 {
     if (std::isnan(x)) throw CalcError(FailureKind::IntegerOverflow, "not a number");
-    const ext r = std::nearbyint(x); // default rounding: halves to even
+    const ext r = std::rint(x); // halves to even
     if (r < -32768.0L || r > 32767.0L) throw CalcError(FailureKind::IntegerOverflow);
-    return static_cast<std::int16_t>(r);
+    // a whole number of 16 bits, exact as a double, converted there
+    return static_cast<std::int16_t>(static_cast<double>(r));
 }
 
 Currency CCur(ext x)
 {
     if (std::isnan(x)) throw CalcError(FailureKind::CurrencyOverflow, "not a number");
-    const ext r = std::nearbyint(x * 10000.0L);
+    const ext r = std::rint(x * 10000.0L);
     // 2^63 is exactly representable in extended precision
     if (r >= 9223372036854775808.0L || r < -9223372036854775808.0L) throw CalcError(FailureKind::CurrencyOverflow);
-    return Currency::fromScaled(static_cast<std::int64_t>(r));
+    return Currency::fromScaled(std::llrint(r)); // r is whole: llrint is r
 }
 
 // --- writing ------------------------------------------------------------
 
 std::string CStr(double x) { return formatG(x, 15); }
-std::string CStr(float x) { return formatG(static_cast<double>(x), 7); }
+std::string CStr(float x) { return formatG(x, 7); }
 
 std::string CStr(Currency c)
 {
@@ -328,27 +464,12 @@ std::string Str(float x) { return toStr(CStr(x)); }
 
 // --- storing and arithmetic ---------------------------------------------
 
-float sng(ext x) { return toSingle(x); }
-
-double dbl(ext x)
-{
-    if (std::isnan(x)) throw CalcError(FailureKind::FloatOverflow, "not a number");
-    if (std::fabs(x) >= kDoubleOverflow) throw CalcError(FailureKind::FloatOverflow, "beyond double precision");
-    return static_cast<double>(x);
-}
+void throwFailure(FailureKind kind, const char* detail) { throw CalcError(kind, detail); }
 
 std::int16_t i16(long long n)
 {
     if (n < -32768 || n > 32767) throw CalcError(FailureKind::IntegerOverflow);
     return static_cast<std::int16_t>(n);
-}
-
-ext quot(ext a, ext b)
-{
-    if (b == 0) throw CalcError(FailureKind::DivisionByZero);
-    const ext q = a / b;
-    if (std::isinf(q) || std::isnan(q)) throw CalcError(FailureKind::FloatOverflow);
-    return q;
 }
 
 ext sqr(ext x)
@@ -361,19 +482,31 @@ ext sqr(ext x)
 ext power(ext x, ext y)
 {
     if (std::isnan(x) || std::isnan(y)) throw CalcError(FailureKind::FloatOverflow, "not a number");
-    if (x < 0 && std::floor(y) != y) throw CalcError(FailureKind::NegativePower);
+    if (x < 0 && Int(y) != y) throw CalcError(FailureKind::NegativePower);
     if (x == 0 && y < 0) throw CalcError(FailureKind::DivisionByZero);
+    // A power with a fractional exponent costs as much as a whole row of a
+    // pipe table, and the Hazen-Williams rows raise the same coefficient and
+    // the same few table diameters again and again: the last such results
+    // are kept. x is not negative here and a zero's sign changes no such
+    // power, so equal arguments give the same result.
+    struct Kept {
+        ext x, y, r;
+    };
+    thread_local std::array<Kept, 16> kept{};
+    thread_local std::size_t next = 0;
+    thread_local std::size_t used = 0;
+    const bool fractional = Int(y) != y;
+    if (fractional)
+        for (std::size_t k = 0; k < used; ++k)
+            if (kept[k].x == x && kept[k].y == y) return kept[k].r;
     const ext r = std::pow(x, y);
     if (std::isinf(r) || std::isnan(r)) throw CalcError(FailureKind::FloatOverflow);
+    if (fractional) {
+        kept[next] = {x, y, r};
+        next = (next + 1) % kept.size();
+        used = std::max(used, next == 0 ? kept.size() : next);
+    }
     return r;
-}
-
-ext cut(ext x, int n)
-{
-    static constexpr double up[] = {1, 10, 100, 1000, 10000};
-    static constexpr double down[] = {1, 0.1, 0.01, 0.001, 0.0001};
-    if (n < 0 || n > 4) throw CalcError(FailureKind::Internal, "cut: decimals out of range");
-    return Int(x * up[n]) * down[n];
 }
 
 } // namespace model

@@ -12,8 +12,10 @@
 
 #include "model/calc_error.h"
 
+#include <cmath>
 #include <concepts>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -60,7 +62,7 @@ float CSng(std::string_view text);
 
 // --- numeric conversions ------------------------------------------------
 
-ext Int(ext x);           // largest integer not greater than x
+inline ext Int(ext x);    // largest integer not greater than x
 std::int16_t CInt(ext x); // nearest, halves to even; IntegerOverflow outside 16 bits
 Currency CCur(ext x);     // nearest 1/10000, halves to even; CurrencyOverflow
 
@@ -83,22 +85,77 @@ std::string Str(double x);
 std::string Str(float x);
 std::string Str(std::integral auto n) requires(!std::same_as<decltype(n), bool>)
 {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+    std::string s = std::to_string(n);
+    if (n >= 0) s.insert(s.begin(), ' ');
+    return s;
 }
 std::string Str(long double) = delete;
 
 // --- storing and checked arithmetic -------------------------------------
 
-float sng(ext x);              // store into single precision (FloatOverflow)
-double dbl(ext x);             // store into double precision (FloatOverflow)
+inline float sng(ext x);       // store into single precision (FloatOverflow)
+inline double dbl(ext x);      // store into double precision (FloatOverflow)
 std::int16_t i16(long long n); // store into a 16-bit integer (IntegerOverflow)
 
-ext quot(ext a, ext b);  // a / b, DivisionByZero when b is 0
-ext sqr(ext x);          // square root, NegativeSqrt when x < 0
-ext power(ext x, ext y); // x ^ y: NegativePower, DivisionByZero, FloatOverflow
+inline ext quot(ext a, ext b); // a / b, DivisionByZero when b is 0
+ext sqr(ext x);                // square root, NegativeSqrt when x < 0
+ext power(ext x, ext y);       // x ^ y: NegativePower, DivisionByZero, FloatOverflow
 
 // Cut x down to n decimals (0 <= n <= 4): Int(x * 10^n) * 10^-n, with the
 // factors as the double constants 100 and 0.01 etc.
-ext cut(ext x, int n);
+inline ext cut(ext x, int n);
+
+// --- the small ones, inline: every formula calls them, and a call passes
+// its extended-precision arguments through memory. They throw through
+// throwFailure, out of line, so that they stay small.
+
+[[noreturn]] void throwFailure(FailureKind kind, const char* detail = "");
+
+inline ext Int(ext x)
+{
+    // floor: x rounded to nearest, one less where that lies above x (floorl
+    // switches the x87 unit's rounding mode and back, slowly)
+    ext r = std::rint(x);
+    if (r > x) r -= 1;
+    return r;
+}
+
+// The smallest magnitudes that no longer round to a finite single or double
+// when stored: halfway between the largest finite value and the next power
+// of two, where the tie goes to the even neighbour, up. Stores compare with
+// these before converting, so no out-of-range value is ever converted.
+inline constexpr ext kSingleOverflow = 0x1.ffffffp127L;
+inline constexpr ext kDoubleOverflow = 0x1.fffffffffffff8p1023L;
+static_assert(std::numeric_limits<ext>::digits == 64, "extended precision is the x87 80-bit type");
+
+inline float sng(ext x)
+{
+    if (std::isnan(x)) throwFailure(FailureKind::FloatOverflow, "not a number");
+    if (std::fabs(x) >= kSingleOverflow) throwFailure(FailureKind::FloatOverflow, "beyond single precision");
+    return static_cast<float>(x);
+}
+
+inline double dbl(ext x)
+{
+    if (std::isnan(x)) throwFailure(FailureKind::FloatOverflow, "not a number");
+    if (std::fabs(x) >= kDoubleOverflow) throwFailure(FailureKind::FloatOverflow, "beyond double precision");
+    return static_cast<double>(x);
+}
+
+inline ext quot(ext a, ext b)
+{
+    if (b == 0) throwFailure(FailureKind::DivisionByZero);
+    const ext q = a / b;
+    if (std::isinf(q) || std::isnan(q)) throwFailure(FailureKind::FloatOverflow);
+    return q;
+}
+
+inline ext cut(ext x, int n)
+{
+    static constexpr double up[] = {1, 10, 100, 1000, 10000};
+    static constexpr double down[] = {1, 0.1, 0.01, 0.001, 0.0001};
+    if (n < 0 || n > 4) throwFailure(FailureKind::Internal, "cut: decimals out of range");
+    return Int(x * up[n]) * down[n];
+}
 
 } // namespace model

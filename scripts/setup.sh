@@ -10,8 +10,9 @@ packages=(g++ make cmake pkg-config qt6-base-dev libgl-dev libgtest-dev libgmock
           dpkg-dev file x11-utils desktop-file-utils appstream)
 # scripts/lint.sh: clang-format-14 and clang-tidy-14 (with run-clang-tidy-14);
 # scripts/robustness.sh: clang++-14 with its sanitizer and libFuzzer runtimes;
-# the no-file, no-network test (tests/robustness): strace
-test_packages=(clang-format clang-tidy clang-14 libclang-rt-14-dev strace)
+# the no-file, no-network test (tests/robustness): strace; the locale sources
+# from which a test makes a locale with a decimal comma
+test_packages=(clang-format clang-tidy clang-14 libclang-rt-14-dev strace locales)
 if [ "${1:-}" = "--test" ]; then packages+=("${test_packages[@]}"); fi
 missing=()
 for p in "${packages[@]}"; do

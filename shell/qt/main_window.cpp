@@ -148,6 +148,8 @@ void MainWindow::controlChanged(Control& c, model::Prop p)
 
 void MainWindow::actionFinished(const model::ActionResult& r)
 {
+    for (auto& [screen, child] : children_)
+        if (child.view) child.view->settleLayouts();
     if (r.outcome == model::Outcome::Failed && r.failure) {
         // red, and still legible on a dark system palette
         const QColor red = legibleOn(QColor(0xd0, 0, 0), status_->palette().color(QPalette::Window));

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +30,9 @@ using model::Prop;
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+
+// More than containers are nested on any screen, with the view and its window.
+constexpr int kLayoutRounds = 12;
 
 // A command button that Enter and Return press too, as Space does: a user
 // who tabbed to "计 算" presses it with the key at hand.
@@ -177,37 +181,44 @@ ScreenView::ScreenView(model::App& app, model::Screen& screen, QWidget* parent)
     rootGrid_ = new QGridLayout(this);
     rootGrid_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     rootGrid_->setContentsMargins(8, 8, 8, 8);
-    for (Control* c : screen_.controls())
-        if (c->container()) children_[c->container()].push_back(c);
-    for (Control* c : screen_.controls()) ensure(*c);
-    // controls keep their natural sizes, packed to the top left as designed:
-    // whatever room is left goes to an empty row and column after the last
-    packGrid(rootGrid_);
-    for (auto& [container, grid] : grids_) packGrid(grid);
+    for (Control* c : screen_.controls()) {
+        children_[c->container()].push_back(c);
+        designCells_[c] = c->cell();
+    }
+    build(nullptr);
     applyTabOrder(*this);
     applyFocus();
 }
 
-void ScreenView::packGrid(QGridLayout* grid)
+void ScreenView::packGrid(QGridLayout* grid, const Control* container)
 {
+    // Controls keep their natural sizes, packed to the top left as designed:
+    // whatever room is left goes to an empty row and column after the last.
     // A control spanning several rows that is taller than the controls beside
     // it gives its extra height to the rows it spans that hold no control of
-    // their own, so the controls beside it keep their natural height.
-    std::vector<bool> own(static_cast<std::size_t>(grid->rowCount()), false);
+    // their own, so the controls beside it keep their natural height. All
+    // from the cells the controls had when the view was made.
+    int rows = 0;
+    int cols = 0;
+    const auto it = children_.find(container);
+    const std::vector<Control*> none;
+    const std::vector<Control*>& kids = it == children_.end() ? none : it->second;
+    for (const Control* c : kids) {
+        const model::Cell& cell = designCells_.at(c);
+        rows = std::max(rows, cell.row + cell.rowSpan);
+        cols = std::max(cols, cell.col + cell.colSpan);
+    }
+    std::vector<bool> own(static_cast<std::size_t>(rows), false);
     std::vector<bool> spanned(own.size(), false);
-    for (int i = 0; i < grid->count(); ++i) {
-        int row = 0;
-        int col = 0;
-        int rowSpan = 1;
-        int colSpan = 1;
-        grid->getItemPosition(i, &row, &col, &rowSpan, &colSpan);
-        if (rowSpan == 1) own[static_cast<std::size_t>(row)] = true;
-        for (int r = row + 1; r < row + rowSpan; ++r) spanned[static_cast<std::size_t>(r)] = true;
+    for (const Control* c : kids) {
+        const model::Cell& cell = designCells_.at(c);
+        if (cell.rowSpan == 1) own[static_cast<std::size_t>(cell.row)] = true;
+        for (int r = cell.row + 1; r < cell.row + cell.rowSpan; ++r) spanned[static_cast<std::size_t>(r)] = true;
     }
     for (std::size_t r = 0; r < own.size(); ++r)
         if (spanned[r] && !own[r]) grid->setRowStretch(static_cast<int>(r), 1);
-    grid->setRowStretch(grid->rowCount(), 1);
-    grid->setColumnStretch(grid->columnCount(), 1);
+    grid->setRowStretch(rows, 1);
+    grid->setColumnStretch(cols, 1);
 }
 
 QWidget* ScreenView::widgetFor(const Control& c) const
@@ -216,11 +227,32 @@ QWidget* ScreenView::widgetFor(const Control& c) const
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-QGridLayout* ScreenView::gridOf(Control* container)
+const model::Cell& ScreenView::designCell(const Control& c) const { return designCells_.at(&c); }
+
+QGridLayout* ScreenView::gridOf(const Control* container) const { return container ? grids_.at(container) : rootGrid_; }
+
+bool ScreenView::needed(const Control& c) { return c.visible() && !c.clipped(); }
+
+bool ScreenView::built(const Control* container) const
 {
-    if (!container) return rootGrid_;
-    ensure(*container);
-    return grids_.at(container);
+    return container == nullptr || builtContainers_.contains(container);
+}
+
+void ScreenView::build(Control* container)
+{
+    if (container != nullptr) builtContainers_.insert(container);
+    const auto it = children_.find(container);
+    if (it != children_.end())
+        for (Control* c : it->second)
+            if (!deferred(*c)) ensure(*c);
+    packGrid(gridOf(container), container);
+}
+
+bool ScreenView::deferred(const Control& c)
+{
+    // a hidden text box, most often a cell of a table row that only a
+    // calculation shows, is made when it is first shown
+    return c.kind() == Kind::TextBox && !needed(c);
 }
 
 QWidget* ScreenView::ensure(Control& c)
@@ -242,8 +274,64 @@ QWidget* ScreenView::ensure(Control& c)
     grid->addWidget(w, cell.row, cell.col, cell.rowSpan, cell.colSpan);
     syncColors(c);
     w->setEnabled(c.enabled());
+    // a container's controls are made once it is shown: most screens keep
+    // panels, tabs and tables of data hidden that many users never open
+    if (c.isContainer() && needed(c)) build(&c);
     syncVisible(c);
+    emit widgetCreated(w, c);
     return w;
+}
+
+void ScreenView::shownFirst(Control& c)
+{
+    // A container's controls on its first showing, or a deferred text box's
+    // widget; either in the place, stacking and Tab order it would have had.
+    if (!needed(c) || !built(c.container())) return;
+    Control* f = screen_.focus();
+    const bool focusMade = f != nullptr && widgetFor(*f) == nullptr;
+    if (QWidget* w = widgetFor(c)) {
+        if (!c.isContainer() || built(&c)) return;
+        build(&c);
+    } else {
+        w = ensure(c);
+        // beneath the next control of its container, as if made in order
+        const std::vector<Control*>& siblings = children_.at(c.container());
+        for (auto it = std::find(siblings.begin(), siblings.end(), &c) + 1; it != siblings.end(); ++it)
+            if (QWidget* next = widgetFor(**it)) {
+                w->stackUnder(next);
+                break;
+            }
+    }
+    layoutsPending_ = true;
+    if (focusMade && widgetFor(*f) != nullptr) applyFocus();
+    if (!tabOrderPending_) {
+        tabOrderPending_ = true;
+        QTimer::singleShot(0, this, [this] { applyPendingTabOrder(); });
+    }
+}
+
+void ScreenView::settleLayouts()
+{
+    // New widgets lay themselves out in rounds, one container level a round;
+    // done now, nothing is painted half laid out.
+    if (!layoutsPending_) return;
+    layoutsPending_ = false;
+    for (int round = 0; round < kLayoutRounds; ++round)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+void ScreenView::applyPendingTabOrder()
+{
+    if (!tabOrderPending_) return;
+    tabOrderPending_ = false;
+    applyTabOrder(*this);
+}
+
+bool ScreenView::focusNextPrevChild(bool next)
+{
+    // Tab pressed before the controls made last took their place in the order
+    applyPendingTabOrder();
+    return QWidget::focusNextPrevChild(next);
 }
 
 QWidget* ScreenView::create(Control& c, QWidget* parent)
@@ -257,8 +345,10 @@ QWidget* ScreenView::create(Control& c, QWidget* parent)
         return l;
     }
     case Kind::TextBox: {
-        auto* e = new QLineEdit(qs(c.text()), parent);
+        // read-only before the text: a text laid out once, not twice
+        auto* e = new QLineEdit(parent);
         e->setReadOnly(c.readOnly());
+        e->setText(qs(c.text()));
         e->setCursorPosition(0);
         if (c.width() > 0) e->setFixedWidth(c.width() / kTwipsPerPixel);
         connect(e, &QLineEdit::textEdited, this, [this, &c](const QString& t) { app_.type(c, t.toStdString()); });
@@ -457,10 +547,17 @@ void ScreenView::changeEvent(QEvent* e)
 void ScreenView::controlChanged(Control& c, Prop p)
 {
     QWidget* w = widgetFor(c);
-    if (!w) return;
+    if (!w) {
+        // a deferred text box shown now; its other changes it takes when made
+        if (p == Prop::Visible || p == Prop::Geometry) shownFirst(c);
+        return;
+    }
     switch (p) {
     case Prop::Text: syncText(c); break;
-    case Prop::Visible: syncVisible(c); break;
+    case Prop::Visible:
+        shownFirst(c);
+        syncVisible(c);
+        break;
     case Prop::Enabled: w->setEnabled(c.enabled()); break;
     case Prop::BackColor:
     case Prop::ForeColor: syncColors(c); break;
@@ -468,9 +565,14 @@ void ScreenView::controlChanged(Control& c, Prop p)
     case Prop::List: syncList(c); break;
     case Prop::ListIndex: break;
     case Prop::Geometry:
+        shownFirst(c);
         syncVisible(c);
-        if (auto it = children_.find(&c); it != children_.end())
-            for (Control* child : it->second) syncVisible(*child);
+        if (built(&c))
+            if (auto it = children_.find(&c); it != children_.end())
+                for (Control* child : it->second) {
+                    shownFirst(*child);
+                    syncVisible(*child);
+                }
         break;
     case Prop::Cell: place(c, w); break;
     case Prop::Focus: applyFocus(); break;

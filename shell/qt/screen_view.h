@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class QGridLayout;
@@ -22,19 +23,41 @@ public:
     ScreenView(model::App& app, model::Screen& screen, QWidget* parent = nullptr);
 
     model::Screen& screen() const { return screen_; }
-    // The widget that renders a control (nullptr for none).
+    // The widget that renders a control; nullptr for none, and until it is
+    // first shown for a hidden text box and the controls of a hidden
+    // container (made on their first showing).
     QWidget* widgetFor(const model::Control& c) const;
     // A model property changed: bring its widget up to date.
     void controlChanged(model::Control& c, model::Prop p);
     // Keyboard focus follows the model's focused control.
     void applyFocus();
+    // Where the control stood when the view was made: the grids are packed
+    // and the Tab order is read from these cells.
+    const model::Cell& designCell(const model::Control& c) const;
+    // At the end of a user action: lays out at once the widgets made for
+    // containers the action showed for the first time.
+    void settleLayouts();
+
+signals:
+    // A control got its widget: when the view is made, or the first time it
+    // (a hidden text box) or its container is shown.
+    void widgetCreated(QWidget* w, const model::Control& c);
+
+protected:
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    static bool needed(const model::Control& c); // visible and not clipped
+    bool built(const model::Control* container) const;
+    void build(model::Control* container);
+    static bool deferred(const model::Control& c);
+    void shownFirst(model::Control& c);
+    void applyPendingTabOrder();
     QWidget* ensure(model::Control& c);
     QWidget* create(model::Control& c, QWidget* parent);
-    QGridLayout* gridOf(model::Control* container);
+    QGridLayout* gridOf(const model::Control* container) const;
     void place(model::Control& c, QWidget* w);
-    static void packGrid(QGridLayout* grid);
+    void packGrid(QGridLayout* grid, const model::Control* container);
     void syncVisible(model::Control& c);
     void syncText(model::Control& c);
     void syncValue(model::Control& c);
@@ -49,7 +72,11 @@ private:
     QGridLayout* rootGrid_ = nullptr;
     std::unordered_map<const model::Control*, QWidget*> widgets_;
     std::unordered_map<const model::Control*, QGridLayout*> grids_;
-    std::unordered_map<const model::Control*, std::vector<model::Control*>> children_;
+    std::unordered_map<const model::Control*, std::vector<model::Control*>> children_; // nullptr: the screen's own
+    std::unordered_map<const model::Control*, model::Cell> designCells_;
+    std::unordered_set<const model::Control*> builtContainers_; // their controls have widgets
+    bool tabOrderPending_ = false;
+    bool layoutsPending_ = false;
 };
 
 // OLE colour (r + 256 g + 65536 b) to a Qt colour; system colours are not

@@ -82,7 +82,7 @@ void applyTabOrder(ScreenView& view)
         const std::vector<Control*>& kids = it->second;
         std::vector<Cell> cells;
         cells.reserve(kids.size());
-        for (const Control* c : kids) cells.push_back(c->cell());
+        for (const Control* c : kids) cells.push_back(view.designCell(*c));
         for (std::size_t k : readingOrder(cells)) {
             Control* c = kids[k];
             QWidget* w = view.widgetFor(*c);

@@ -46,6 +46,12 @@ TableCopy::TableCopy(ScreenView& view, std::function<void(const QString&)> notif
             cells_[w] = c;
             w->installEventFilter(this);
         }
+    // and those of containers shown later
+    connect(&view, &ScreenView::widgetCreated, this, [this](QWidget* w, const Control& c) {
+        if (c.kind() != model::Kind::TextBox) return;
+        cells_[w] = &c;
+        w->installEventFilter(this);
+    });
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (!cells_.contains(now)) return;
         const auto it = cells_.find(old);

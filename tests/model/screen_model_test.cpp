@@ -279,6 +279,39 @@ TEST_F(ScreenModel, ArraysNameTheirMembersByIndex)
     EXPECT_EQ(variableText(*f->variable("x")), "0.1");
 }
 
+// Members declared in any order, below zero and with gaps: each is found by
+// its index, and an index between them names none.
+class ArrayForm : public Screen {
+public:
+    explicit ArrayForm(App& app) : Screen(app, "ArrayForm")
+    {
+        for (int i : {3, -2, 10, 0}) Cell.add(static_cast<std::int16_t>(i), at(i + 2, 0), std::to_string(i));
+    }
+    ControlArray<TextBox> Cell{*this, "Cell"};
+};
+
+TEST(ControlArrays, MembersInAnyOrderAndRangeAreFoundByTheirIndex)
+{
+    App app;
+    ArrayForm f(app);
+    for (int i : {3, -2, 10, 0}) {
+        ASSERT_TRUE(f.Cell.has(i)) << i;
+        EXPECT_EQ(f.Cell(i).text(), std::to_string(i));
+        EXPECT_EQ(f.find("Cell", i), &f.Cell(i));
+    }
+    EXPECT_EQ(f.Cell.size(), 4U);
+    for (long long gap : {-3LL, -1LL, 1LL, 4LL, 9LL, 11LL, 32767LL, -32768LL, 70000LL}) {
+        EXPECT_FALSE(f.Cell.has(gap)) << gap;
+        try {
+            f.Cell(gap);
+            ADD_FAILURE() << "Cell(" << gap << ") names a member";
+        } catch (const CalcError& e) {
+            EXPECT_EQ(e.kind(), FailureKind::IndexOutOfRange);
+            EXPECT_EQ(e.detail(), "Cell(" + std::to_string(gap) + ")");
+        }
+    }
+}
+
 TEST_F(ScreenModel, ContainersHideAndClipTheirChildren)
 {
     EXPECT_FALSE(f->Low.shown()); // top 1300 below the 1200 height

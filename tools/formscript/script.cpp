@@ -21,7 +21,15 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
-std::string quote(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string quote(std::string_view s)
+{
+    std::string q;
+    q.reserve(s.size() + 2);
+    q += '"';
+    q += s;
+    q += '"';
+    return q;
+}
 
 std::string hex(std::uint32_t v)
 {
