@@ -1,14 +1,19 @@
 // Start-up of the real program: main() of the application step by step (the
 // application's set-up, the model with every screen loaded and the main
 // window, shown as the program shows it), then events until the start-up
-// screen Form1 is painted, and the end.
+// screen Form1 is painted, and the end. With --prepared it goes on until the
+// views the program prepares while it waits for the user are made (what the
+// program holds from then on: its memory is measured so).
 #include "bench/first_paint.h"
 #include "shell/qt/application.h"
 #include "shell/qt/screen_view.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -29,6 +34,18 @@ int main(int argc, char** argv)
     if (!paint.waitFor(form1)) {
         std::fprintf(stderr, "startup_full: the start-up screen was not painted\n");
         return 1;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--prepared") == 0) {
+        program->window->prepareViewsWhenIdle(0);
+        QElapsedTimer waited;
+        waited.start();
+        while (!program->window->viewsPrepared()) {
+            if (waited.elapsed() > 30000) {
+                std::fprintf(stderr, "startup_full: the views were not prepared\n");
+                return 1;
+            }
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+        }
     }
     return 0;
 }

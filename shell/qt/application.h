@@ -43,4 +43,9 @@ bool startsMaximized(QSize available);
 // the screen with the window frame, maximized where it does not.
 void showMainWindow(MainWindow& window);
 
+// How long after the window is shown the program begins to prepare the views
+// of the other screens: the start-up screen is painted long before, and no
+// user reaches a menu item sooner.
+constexpr int kPrepareViewsAfterMs = 250;
+
 } // namespace ui

@@ -9,5 +9,7 @@ int main(int argc, char** argv)
     ui::setUpApplication(qa);
     auto program = ui::makeProgram();
     ui::showMainWindow(*program->window);
+    // the other screens made ready while the user reads the first one
+    program->window->prepareViewsWhenIdle(ui::kPrepareViewsAfterMs);
     return QApplication::exec();
 }

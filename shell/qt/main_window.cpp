@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -14,6 +15,8 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace ui {
 
@@ -96,6 +99,42 @@ ScreenView* MainWindow::ensureView(model::Screen& s)
     child.window->setWindowTitle(qs(s.caption()));
     child.window->setAttribute(Qt::WA_DeleteOnClose, false);
     return child.view;
+}
+
+void MainWindow::prepareViewsWhenIdle(int delayMs)
+{
+    QTimer::singleShot(delayMs, this, [this] { prepareNextView(); });
+}
+
+bool MainWindow::viewsPrepared() const
+{
+    return std::ranges::all_of(app_.screenNames(), [this](const std::string& name) {
+        const model::Screen* s = app_.existing(name);
+        return s == nullptr || name == "MDIForm1" || viewOf(*s) != nullptr;
+    });
+}
+
+void MainWindow::prepareNextView()
+{
+    if (app_.ended()) return;
+    for (const std::string& name : app_.screenNames()) {
+        model::Screen* s = app_.existing(name);
+        if (s == nullptr || name == "MDIForm1" || viewOf(*s) != nullptr) continue;
+        ensureView(*s);
+        QMdiSubWindow* w = children_[s].window;
+        w->hide(); // stays hidden when the main window is shown again
+        // Drawing it off screen at the size of the workspace, where it is shown
+        // maximized, polishes it, lays it and a document out and puts the
+        // glyphs of its texts in the glyph cache.
+        w->setGeometry(mdi_->viewport()->rect());
+        // in strips, not in one image of the whole window: memory of a strip only
+        constexpr int kStrip = 128;
+        QImage scratch(w->width(), kStrip, QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < w->height(); y += kStrip) w->render(&scratch, QPoint(), QRegion(0, y, w->width(), kStrip));
+        // the next screen in a step of its own: the user's input comes between
+        QTimer::singleShot(0, this, [this] { prepareNextView(); });
+        return;
+    }
 }
 
 void MainWindow::screenChanged(model::Screen& s)

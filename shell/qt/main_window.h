@@ -33,6 +33,14 @@ public:
     QString statusText() const;
     // The calculation report's toolbar and actions.
     ReportActions* reportActions() const { return report_; }
+    // While the program waits for the user, `delayMs` after this call, the
+    // views of the screens not shown yet are made, laid out at the size they
+    // are shown at and drawn once off screen, one screen an event-loop step:
+    // a screen's first showing then only paints it. Nothing the user sees or
+    // does changes.
+    void prepareViewsWhenIdle(int delayMs);
+    // Every screen has its view (prepared or shown).
+    bool viewsPrepared() const;
 
     // model::Observer
     void screenCreated(model::Screen& s) override;
@@ -48,6 +56,7 @@ protected:
 private:
     void buildMenus(model::Screen& main);
     ScreenView* ensureView(model::Screen& s);
+    void prepareNextView();
     void updateTitle();
 
     model::App& app_;

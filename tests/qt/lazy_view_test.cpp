@@ -2,7 +2,8 @@
 // is shown. Then the screen must look and work as one whose widgets were all
 // made with it: every widget in the same place with the same state and
 // stacking, Tab in the same order, and the cells of a table copied with
-// Ctrl+C.
+// Ctrl+C. The views the program prepares while it waits for the user are the
+// views a first showing makes.
 #include "shell/mdiform1.h"
 #include "shell/qt/application.h"
 #include "shell/qt/main_window.h"
@@ -10,6 +11,7 @@
 #include "shell/qt/table_copy.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -24,6 +27,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -247,6 +251,121 @@ TEST(LazyWidgets, TheCellsOfATableMadeOnTheirFirstShowingCopyWithCtrlC)
     const QString copied = QApplication::clipboard()->text();
     EXPECT_TRUE(copied.contains("一房")) << copied.toStdString();
     EXPECT_TRUE(copied.contains('\t')) << "the table, not the one field: " << copied.toStdString();
+}
+
+// A program started and shown as the application shows it.
+std::unique_ptr<ui::Program> shownProgram()
+{
+    auto program = ui::makeProgram();
+    EXPECT_TRUE(program->startResult.ok());
+    ui::showMainWindow(*program->window);
+    settle();
+    return program;
+}
+
+// The screen shown through its menu item, its layouts settled.
+ui::ScreenView* showByMenu(ui::Program& p, Control& item, const Screen& s)
+{
+    QAction* a = p.window->actionFor(item);
+    EXPECT_NE(a, nullptr) << item.address();
+    if (a) a->trigger();
+    settle();
+    EXPECT_TRUE(s.visible()) << s.name();
+    return p.window->viewOf(s);
+}
+
+TEST(PreparedViews, EveryScreenIsPreparedHiddenAndFirstShownAsOneMadeWhenShown)
+{
+    auto prepared = shownProgram();
+    auto plain = shownProgram();
+    const QString title = prepared->window->windowTitle();
+    prepared->window->prepareViewsWhenIdle(0);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!prepared->window->viewsPrepared() && std::chrono::steady_clock::now() < end)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_TRUE(prepared->window->viewsPrepared());
+    settle();
+
+    // nothing the user sees changed: the start-up screen alone is shown
+    EXPECT_EQ(prepared->window->windowTitle(), title);
+    auto& main = prepared->app.screen<shell::MDIForm1>("MDIForm1");
+    for (std::string_view name : shell::MDIForm1::screenOrder) {
+        const Screen& s = prepared->app.screen(name);
+        const ui::ScreenView* v = prepared->window->viewOf(s);
+        ASSERT_NE(v, nullptr) << name;
+        EXPECT_EQ(s.visible(), name == "Form1") << name;
+        EXPECT_EQ(v->isVisible(), name == "Form1") << name;
+        EXPECT_EQ(plain->window->viewOf(plain->app.screen(name)) != nullptr, name == "Form1")
+            << name << ": without preparation a view waits for its first showing";
+    }
+    // nor does a hidden main window shown again show a prepared screen
+    prepared->window->hide();
+    prepared->window->show();
+    settle();
+    EXPECT_FALSE(prepared->window->viewOf(prepared->app.screen("Form2"))->isVisible());
+
+    // each screen's first showing: the same widgets, places, states and Tab
+    // order as a view made then
+    auto& plainMain = plain->app.screen<shell::MDIForm1>("MDIForm1");
+    const std::tuple<Control*, Control*, const char*> items[] = {
+        {&main.B11(1), &plainMain.B11(1), "Form2"},  {&main.C11(0), &plainMain.C11(0), "Form3"},
+        {&main.C11(1), &plainMain.C11(1), "Form4"},  {&main.D11(0), &plainMain.D11(0), "Form5"},
+        {&main.A11(0), &plainMain.A11(0), "Form6"},  {&main.E11(0), &plainMain.E11(0), "Form7"},
+        {&main.E11(1), &plainMain.E11(1), "Form8"},  {&main.E11(2), &plainMain.E11(2), "Form9"},
+        {&main.E11(3), &plainMain.E11(3), "Form10"}, {&main.E11(4), &plainMain.E11(4), "Form11"},
+        {&main.B11(0), &plainMain.B11(0), "Form1"}};
+    for (auto [item, plainItem, name] : items) {
+        ui::ScreenView* a = showByMenu(*prepared, *item, prepared->app.screen(name));
+        ui::ScreenView* b = showByMenu(*plain, *plainItem, plain->app.screen(name));
+        ASSERT_TRUE(a && b) << name;
+        EXPECT_TRUE(a->isVisible()) << name;
+        EXPECT_EQ(describe(*a), describe(*b)) << name;
+        EXPECT_EQ(prepared->window->windowTitle(), plain->window->windowTitle()) << name;
+        auto* docA = a->findChild<QTextBrowser*>();
+        auto* docB = b->findChild<QTextBrowser*>();
+        ASSERT_EQ(docA == nullptr, docB == nullptr) << name;
+        if (docA) {
+            EXPECT_EQ(docA->geometry(), docB->geometry()) << name;
+            EXPECT_EQ(docA->document()->size(), docB->document()->size()) << name << ": the document laid out alike";
+        }
+    }
+}
+
+TEST(PreparedViews, AScreenShownBeforeItsTurnIsLeftAsItIsAndTheRestArePrepared)
+{
+    auto program = shownProgram();
+    auto& main = program->app.screen<shell::MDIForm1>("MDIForm1");
+    Screen& form5 = program->app.screen("Form5");
+    program->window->prepareViewsWhenIdle(0);
+    // the user's choice comes before the preparation's first step
+    ui::ScreenView* v = showByMenu(*program, main.D11(0), form5);
+    ASSERT_NE(v, nullptr);
+    EXPECT_TRUE(program->app.type(*form5.find("Text1", 0), "500").ok());
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!program->window->viewsPrepared() && std::chrono::steady_clock::now() < end)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_TRUE(program->window->viewsPrepared());
+    EXPECT_EQ(program->window->viewOf(form5), v) << "its view made once";
+    EXPECT_TRUE(v->isVisible());
+    EXPECT_FALSE(program->window->viewOf(program->app.screen("Form1"))->isVisible());
+    auto* field = qobject_cast<QLineEdit*>(v->widgetFor(*form5.find("Text1", 0)));
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(field->text(), "500");
+}
+
+TEST(PreparedViews, ViewsPreparedBeforeTheWindowIsShownStayHiddenWhenItIs)
+{
+    auto program = ui::makeProgram();
+    ASSERT_TRUE(program->startResult.ok());
+    program->window->prepareViewsWhenIdle(0);
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!program->window->viewsPrepared() && std::chrono::steady_clock::now() < end)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_TRUE(program->window->viewsPrepared());
+    ui::showMainWindow(*program->window);
+    settle();
+    for (std::string_view name : shell::MDIForm1::screenOrder)
+        EXPECT_EQ(program->window->viewOf(program->app.screen(name))->isVisible(), name == "Form1") << name;
 }
 
 } // namespace

@@ -222,6 +222,8 @@ int main(int argc, char** argv)
     ui::setUpApplication(qa);
     auto program = ui::makeProgram();
     ui::showMainWindow(*program->window);
+    // as the program does: the views are prepared while the walk goes on
+    program->window->prepareViewsWhenIdle(ui::kPrepareViewsAfterMs);
     Walk walk(*program);
     QTimer::singleShot(0, [&] { walk.run(); });
     // 退出 quits the event loop; a walk that does not reach it ends here
