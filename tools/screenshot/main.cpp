@@ -1,9 +1,10 @@
-// screenshot [--full] [--dark] SCRIPT OUT.png: starts the real main window
+// screenshot [--full] [--dark] [--prepared] SCRIPT OUT.png: starts the real main window
 // at 1366 x 768 (on the display it is given, such as a virtual one under
 // xvfb-run; offscreen where there is none), performs the script's actions (type, pick, click)
 // through the user-action path, and saves a picture of the main window (with
 // --full, of the whole shown screen, beyond what the window can show without
-// scrolling; with --dark, under a dark system palette). QT_SCALE_FACTOR=2
+// scrolling; with --dark, under a dark system palette; with --prepared, after
+// the views the program prepares while it waits for the user). QT_SCALE_FACTOR=2
 // in the environment gives the picture of a HiDPI display.
 // A developer's tool for the documentation; the program itself has no
 // command line.
@@ -12,7 +13,9 @@
 #include "tools/formscript/script.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QPixmap>
+#include <QTimer>
 
 #include <fstream>
 #include <iostream>
@@ -29,8 +32,9 @@ int main(int argc, char** argv)
     args.removeFirst();
     const bool full = args.removeAll("--full") > 0;
     if (args.removeAll("--dark") > 0) QApplication::setPalette(ui::darkPalette());
+    const bool prepared = args.removeAll("--prepared") > 0;
     if (args.size() != 2) {
-        std::cerr << "usage: screenshot [--full] [--dark] SCRIPT OUT.png\n";
+        std::cerr << "usage: screenshot [--full] [--dark] [--prepared] SCRIPT OUT.png\n";
         return 2;
     }
     std::ifstream in(args[0].toStdString());
@@ -42,6 +46,10 @@ int main(int argc, char** argv)
     program->window->resize(1366, 768);
     program->window->show();
     QApplication::processEvents();
+    if (prepared) {
+        program->window->prepareViewsWhenIdle(0);
+        while (!program->window->viewsPrepared()) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
     std::string line;
     int n = 0;
     while (std::getline(in, line)) {
@@ -56,6 +64,11 @@ int main(int argc, char** argv)
         }
         QApplication::processEvents();
     }
+    // combo boxes fit themselves to their items on a timer of their own and are
+    // placed again by their layout a pass later: the picture after both
+    QEventLoop settle;
+    QTimer::singleShot(100, &settle, &QEventLoop::quit);
+    settle.exec();
     QApplication::processEvents();
     QPixmap shot = program->window->grab();
     if (full) {
