@@ -222,8 +222,9 @@ int main(int argc, char** argv)
     ui::setUpApplication(qa);
     auto program = ui::makeProgram();
     ui::showMainWindow(*program->window);
-    // as the program does: the views are prepared while the walk goes on
-    program->window->prepareViewsWhenIdle(ui::kPrepareViewsAfterMs);
+    // the views prepared as the program prepares them, from the start, so that
+    // the walk's actions come between the preparation's steps
+    program->window->prepareViewsWhenIdle(0);
     Walk walk(*program);
     QTimer::singleShot(0, [&] { walk.run(); });
     // 退出 quits the event loop; a walk that does not reach it ends here
