@@ -4,9 +4,13 @@
 // Paint event from its construction on. Qt paints a window's widgets in one
 // pass, and skips a widget that opaque children cover entirely, so a part
 // counts as painted as soon as it or any widget inside it is; the event loop
-// returns only after the whole pass.
+// returns only after the whole pass. Also: the program's preparation of its
+// views, run to its end.
+
+#include "shell/qt/main_window.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QMdiSubWindow>
@@ -69,6 +73,21 @@ inline QWidget* childWindowOf(QWidget* w)
 {
     while (w != nullptr && qobject_cast<QMdiSubWindow*>(w) == nullptr) w = w->parentWidget();
     return w;
+}
+
+// The main window's preparation of the views of the screens not shown, begun
+// now and run to its end; false after `ms` milliseconds without.
+inline bool prepareViews(ui::MainWindow& window, int ms = 30000)
+{
+    window.prepareViewsWhenIdle(0);
+    QElapsedTimer waited;
+    waited.start();
+    while (!window.viewsPrepared()) {
+        if (waited.elapsed() > ms) return false;
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    QApplication::processEvents(); // the last step's own timers
+    return true;
 }
 
 } // namespace bench

@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QEventLoop>
 
 #include <benchmark/benchmark.h>
 
@@ -136,25 +135,13 @@ void BM_Switch(benchmark::State& state, const MenuItem* m)
     }
 }
 
-// The program's idle preparation of its views, run to its end.
-void prepareViews(ui::Program& p)
-{
-    p.window->prepareViewsWhenIdle(0);
-    const auto end = Clock::now() + std::chrono::seconds(30);
-    while (!p.window->viewsPrepared()) {
-        if (Clock::now() > end) throw std::runtime_error("the views were not prepared");
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    }
-    QApplication::processEvents(); // the last step's own timers
-}
-
 void BM_FirstSwitch(benchmark::State& state, const MenuItem* m, bool prepared)
 {
     try {
         double cpu = 0;
         for (auto _ : state) {
             auto p = startedProgram();
-            if (prepared) prepareViews(*p);
+            if (prepared && !bench::prepareViews(*p->window)) throw std::runtime_error("the views were not prepared");
             record(state, switchTo(*p, *m), cpu);
         }
         state.counters["cpu_ms"] = benchmark::Counter(cpu, benchmark::Counter::kAvgIterations);

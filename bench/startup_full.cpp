@@ -9,8 +9,6 @@
 #include "shell/qt/screen_view.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QEventLoop>
 
 #include <cstdio>
 #include <cstring>
@@ -35,17 +33,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "startup_full: the start-up screen was not painted\n");
         return 1;
     }
-    if (argc > 1 && std::strcmp(argv[1], "--prepared") == 0) {
-        program->window->prepareViewsWhenIdle(0);
-        QElapsedTimer waited;
-        waited.start();
-        while (!program->window->viewsPrepared()) {
-            if (waited.elapsed() > 30000) {
-                std::fprintf(stderr, "startup_full: the views were not prepared\n");
-                return 1;
-            }
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-        }
+    if (argc > 1 && std::strcmp(argv[1], "--prepared") == 0 && !bench::prepareViews(*program->window)) {
+        std::fprintf(stderr, "startup_full: the views were not prepared\n");
+        return 1;
     }
     return 0;
 }

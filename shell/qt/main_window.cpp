@@ -16,8 +16,6 @@
 #include <QStatusBar>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace ui {
 
 using model::Control;
@@ -106,35 +104,34 @@ void MainWindow::prepareViewsWhenIdle(int delayMs)
     QTimer::singleShot(delayMs, this, [this] { prepareNextView(); });
 }
 
-bool MainWindow::viewsPrepared() const
+model::Screen* MainWindow::nextWithoutView() const
 {
-    return std::ranges::all_of(app_.screenNames(), [this](const std::string& name) {
-        const model::Screen* s = app_.existing(name);
-        return s == nullptr || name == "MDIForm1" || viewOf(*s) != nullptr;
-    });
+    for (const std::string& name : app_.screenNames()) {
+        model::Screen* s = app_.existing(name);
+        if (s != nullptr && name != "MDIForm1" && viewOf(*s) == nullptr) return s;
+    }
+    return nullptr;
 }
+
+bool MainWindow::viewsPrepared() const { return nextWithoutView() == nullptr; }
 
 void MainWindow::prepareNextView()
 {
-    if (app_.ended()) return;
-    for (const std::string& name : app_.screenNames()) {
-        model::Screen* s = app_.existing(name);
-        if (s == nullptr || name == "MDIForm1" || viewOf(*s) != nullptr) continue;
-        ensureView(*s);
-        QMdiSubWindow* w = children_[s].window;
-        w->hide(); // stays hidden when the main window is shown again
-        // Drawing it off screen at the size of the workspace, where it is shown
-        // maximized, polishes it, lays it and a document out and puts the
-        // glyphs of its texts in the glyph cache.
-        w->setGeometry(mdi_->viewport()->rect());
-        // in strips, not in one image of the whole window: memory of a strip only
-        constexpr int kStrip = 128;
-        QImage scratch(w->width(), kStrip, QImage::Format_ARGB32_Premultiplied);
-        for (int y = 0; y < w->height(); y += kStrip) w->render(&scratch, QPoint(), QRegion(0, y, w->width(), kStrip));
-        // the next screen in a step of its own: the user's input comes between
-        QTimer::singleShot(0, this, [this] { prepareNextView(); });
-        return;
-    }
+    model::Screen* s = app_.ended() ? nullptr : nextWithoutView();
+    if (s == nullptr) return;
+    ensureView(*s);
+    QMdiSubWindow* w = children_[s].window;
+    w->hide(); // stays hidden when the main window is shown again
+    // Drawing it off screen at the size of the workspace, where it is shown
+    // maximized, polishes it, lays it and a document out and puts the glyphs
+    // of its texts in the glyph cache.
+    w->setGeometry(mdi_->viewport()->rect());
+    // in strips, not in one image of the whole window: memory of a strip only
+    constexpr int kStrip = 128;
+    QImage scratch(w->width(), kStrip, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < w->height(); y += kStrip) w->render(&scratch, QPoint(), QRegion(0, y, w->width(), kStrip));
+    // the next screen in a step of its own: the user's input comes between
+    QTimer::singleShot(0, this, [this] { prepareNextView(); });
 }
 
 void MainWindow::screenChanged(model::Screen& s)

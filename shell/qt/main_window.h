@@ -56,6 +56,7 @@ protected:
 private:
     void buildMenus(model::Screen& main);
     ScreenView* ensureView(model::Screen& s);
+    model::Screen* nextWithoutView() const; // in registration order
     void prepareNextView();
     void updateTitle();
 

@@ -263,6 +263,22 @@ std::unique_ptr<ui::Program> shownProgram()
     return program;
 }
 
+// Events processed until the program's preparation of its views has ended.
+bool waitForPreparedViews(ui::Program& p)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!p.window->viewsPrepared() && std::chrono::steady_clock::now() < end)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    return p.window->viewsPrepared();
+}
+
+// The preparation begun now and run to its end.
+bool prepareAll(ui::Program& p)
+{
+    p.window->prepareViewsWhenIdle(0);
+    return waitForPreparedViews(p);
+}
+
 // The screen shown through its menu item, its layouts settled.
 ui::ScreenView* showByMenu(ui::Program& p, Control& item, const Screen& s)
 {
@@ -279,11 +295,7 @@ TEST(PreparedViews, EveryScreenIsPreparedHiddenAndFirstShownAsOneMadeWhenShown)
     auto prepared = shownProgram();
     auto plain = shownProgram();
     const QString title = prepared->window->windowTitle();
-    prepared->window->prepareViewsWhenIdle(0);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!prepared->window->viewsPrepared() && std::chrono::steady_clock::now() < end)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    ASSERT_TRUE(prepared->window->viewsPrepared());
+    ASSERT_TRUE(prepareAll(*prepared));
     settle();
 
     // nothing the user sees changed: the start-up screen alone is shown
@@ -341,10 +353,7 @@ TEST(PreparedViews, AScreenShownBeforeItsTurnIsLeftAsItIsAndTheRestArePrepared)
     ui::ScreenView* v = showByMenu(*program, main.D11(0), form5);
     ASSERT_NE(v, nullptr);
     EXPECT_TRUE(program->app.type(*form5.find("Text1", 0), "500").ok());
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!program->window->viewsPrepared() && std::chrono::steady_clock::now() < end)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    ASSERT_TRUE(program->window->viewsPrepared());
+    ASSERT_TRUE(waitForPreparedViews(*program));
     EXPECT_EQ(program->window->viewOf(form5), v) << "its view made once";
     EXPECT_TRUE(v->isVisible());
     EXPECT_FALSE(program->window->viewOf(program->app.screen("Form1"))->isVisible());
@@ -357,11 +366,7 @@ TEST(PreparedViews, ViewsPreparedBeforeTheWindowIsShownStayHiddenWhenItIs)
 {
     auto program = ui::makeProgram();
     ASSERT_TRUE(program->startResult.ok());
-    program->window->prepareViewsWhenIdle(0);
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!program->window->viewsPrepared() && std::chrono::steady_clock::now() < end)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    ASSERT_TRUE(program->window->viewsPrepared());
+    ASSERT_TRUE(prepareAll(*program));
     ui::showMainWindow(*program->window);
     settle();
     for (std::string_view name : shell::MDIForm1::screenOrder)
