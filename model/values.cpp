@@ -28,40 +28,51 @@ int digitValue(char c, int base)
     return d < base ? d : -1;
 }
 
+// "[-]digits[.digits]" with a digit somewhere, the text of most fields and
+// its own canonical form. Of at most 15 digits, the digits as a whole number
+// m below 2^53 and k places make m / 10^k, the nearest double to the text
+// (one correctly rounded division of exact numbers).
+struct Plain {
+    bool is = false;    // the text is such a decimal
+    bool exact = false; // of at most 15 digits: value is the text's double
+    double value = 0;
+};
+
+Plain readPlain(std::string_view s)
+{
+    static constexpr double kTen[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    Plain r;
+    std::uint64_t m = 0;
+    int digits = 0;
+    int places = -1; // digits after the point, -1 without a point
+    const bool neg = !s.empty() && s[0] == '-';
+    for (std::size_t p = neg ? 1 : 0; p < s.size(); ++p) {
+        const char c = s[p];
+        if (isDigit(c)) {
+            if (++digits <= 15) m = m * 10 + static_cast<std::uint64_t>(c - '0');
+            if (places >= 0) ++places;
+        } else if (c == '.' && places < 0) {
+            places = 0;
+        } else {
+            return r;
+        }
+    }
+    r.is = digits >= 1;
+    r.exact = r.is && digits <= 15;
+    if (r.exact) {
+        const double v = static_cast<double>(m) / kTen[places < 0 ? 0 : places];
+        r.value = neg ? -v : v;
+    }
+    return r;
+}
+
 // Converts a canonical "[-]digits[.digits][e[-]digits]" text, correctly
 // rounded, with "." as the decimal point whatever the C locale says (the Qt
 // front end takes the user's locale, whose decimal point may be a comma).
 double toDouble(std::string_view canonical)
 {
-    // "[-]digits[.digits]" of at most 15 digits, the usual field text: the
-    // digits as a whole number m below 2^53 and k places make m / 10^k, the
-    // nearest double to the text (one correctly rounded division of exact
-    // numbers).
-    if (canonical.size() <= 17) {
-        static constexpr double kTen[] = {1,   1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                          1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-        std::uint64_t m = 0;
-        int digits = 0;
-        int places = -1; // digits after the point, -1 without a point
-        bool plain = !canonical.empty();
-        const bool neg = plain && canonical[0] == '-';
-        for (std::size_t p = neg ? 1 : 0; p < canonical.size() && plain; ++p) {
-            const char c = canonical[p];
-            if (isDigit(c)) {
-                m = m * 10 + static_cast<std::uint64_t>(c - '0');
-                ++digits;
-                if (places >= 0) ++places;
-            } else if (c == '.' && places < 0) {
-                places = 0;
-            } else {
-                plain = false;
-            }
-        }
-        if (plain && digits >= 1 && digits <= 15) {
-            const double v = static_cast<double>(m) / kTen[places < 0 ? 0 : places];
-            return neg ? -v : v;
-        }
-    }
+    if (const Plain p = readPlain(canonical); p.exact) return p.value;
     double d = 0;
     const char* const end = canonical.data() + canonical.size();
     const auto [ptr, ec] = std::from_chars(canonical.data(), end, d);
@@ -87,21 +98,6 @@ double readRadix(std::string_view s, int base)
         if (v > DBL_MAX) throw CalcError(FailureKind::FloatOverflow, "number too large");
     }
     return static_cast<double>(v);
-}
-
-// "[-]digits[.digits]" with a digit somewhere, the text of most fields: its
-// own canonical form.
-bool plainDecimal(std::string_view s)
-{
-    std::size_t p = !s.empty() && s[0] == '-' ? 1 : 0;
-    bool digit = false;
-    bool point = false;
-    for (; p < s.size(); ++p) {
-        if (isDigit(s[p])) digit = true;
-        else if (s[p] == '.' && !point) point = true;
-        else return false;
-    }
-    return digit;
 }
 
 // The numeric prefix grammar shared by the lenient and the strict reading.
@@ -383,7 +379,7 @@ Currency operator*(Currency a, Currency b)
 
 double Val(std::string_view text)
 {
-    if (plainDecimal(text)) return toDouble(text);
+    if (const Plain p = readPlain(text); p.is) return p.exact ? p.value : toDouble(text);
     std::string s;
     s.reserve(text.size());
     for (char c : text)
