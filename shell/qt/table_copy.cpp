@@ -36,22 +36,17 @@ TableCopy::TableCopy(ScreenView& view, std::function<void(const QString&)> notif
     : QObject(&view), view_(view), notify_(std::move(notify)), declaration_(screens::reportOf(view.screen()))
 {
     if (!declaration_) return;
-    std::vector<const Control*> all;
-    for (const Control* c : view.screen().controls())
-        if (c->kind() == model::Kind::TextBox) all.push_back(c);
     // every text box: which of them belong to a table is asked when it matters,
     // since rows and columns come and go
-    for (const Control* c : all)
-        if (QWidget* w = view.widgetFor(*c)) {
-            cells_[w] = c;
-            w->installEventFilter(this);
-        }
-    // and those of containers shown later
-    connect(&view, &ScreenView::widgetCreated, this, [this](QWidget* w, const Control& c) {
+    auto watch = [this](QWidget* w, const Control& c) {
         if (c.kind() != model::Kind::TextBox) return;
         cells_[w] = &c;
         w->installEventFilter(this);
-    });
+    };
+    for (const Control* c : view.screen().controls())
+        if (QWidget* w = view.widgetFor(*c)) watch(w, *c);
+    // and those made later, the first time they or their containers are shown
+    connect(&view, &ScreenView::widgetCreated, this, watch);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
         if (!cells_.contains(now)) return;
         const auto it = cells_.find(old);
